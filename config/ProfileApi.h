@@ -1,0 +1,43 @@
+#pragma once
+#include <cstdint>
+
+namespace quorbel {
+
+// The profile-string service in the exact shape of the platform's multibyte calls
+// (GetPrivateProfileStringA and friends), so that everything the program does with its
+// INI files is written once and runs over either implementation: the platform's own on
+// Windows, or our reader/writer where the platform has none.
+class ProfileApi {
+public:
+    virtual ~ProfileApi() = default;
+
+    // As GetPrivateProfileStringA. A null section lists the section names of the file,
+    // a null key the key names of the section: each name ended by a zero byte, the list
+    // by one more. Returns the number of bytes stored, without the final zero.
+    virtual std::uint32_t GetString(const char* section, const char* key, const char* fallback,
+                                    char* buffer, std::uint32_t size, const char* path) = 0;
+
+    // As GetPrivateProfileIntA. The platform answers with an unsigned value; callers
+    // that store signed numbers cast it back.
+    virtual std::uint32_t GetInt(const char* section, const char* key, std::int32_t fallback,
+                                 const char* path) = 0;
+
+    // As WritePrivateProfileStringA: a null value removes the key, a null key the section.
+    virtual bool WriteString(const char* section, const char* key, const char* value,
+                             const char* path) = 0;
+
+    // As WritePrivateProfileSectionA: the section afterwards holds exactly the given
+    // "key=value" lines (each ended by a zero byte, the list by one more), in that order.
+    virtual bool WriteSection(const char* section, const char* lines, const char* path) = 0;
+};
+
+// The store the program reads and writes through.
+ProfileApi& Profile();
+
+// Makes `api` the store until called again; null goes back to the platform's own.
+void UseProfile(ProfileApi* api);
+
+// The store this build has by default (the platform's service, or our own files).
+ProfileApi& PlatformProfile();
+
+}  // namespace quorbel

@@ -1,0 +1,102 @@
+#include "config/SectionOps.h"
+
+#include <new>
+
+#include "config/ProfileApi.h"
+
+namespace quorbel {
+
+namespace {
+
+constexpr std::uint32_t kFirstListSize = 20000;
+constexpr std::uint32_t kValueSize = 10240;
+
+// Reads a zero-separated name list (section == nullptr: section names), growing the
+// buffer while the service reports it cut (its length is then the size minus two).
+bool ReadNameList(const char* section, const std::string& path, std::vector<std::string>& names)
+{
+    names.clear();
+    try {
+        std::vector<char> buffer(kFirstListSize);
+        std::uint32_t length = 0;
+        for (;;) {
+            const auto size = static_cast<std::uint32_t>(buffer.size());
+            length = Profile().GetString(section, nullptr, nullptr, buffer.data(), size,
+                                         path.c_str());
+            if (length != size - 2)
+                break;
+            buffer.assign(buffer.size() * 2, '\0');
+        }
+        for (std::uint32_t i = 0; i < length;) {
+            std::string name(buffer.data() + i);
+            if (name.empty())
+                break;
+            i += static_cast<std::uint32_t>(name.size()) + 1;
+            names.push_back(std::move(name));
+        }
+        return true;
+    } catch (const std::bad_alloc&) {
+        names.clear();
+        return false;
+    }
+}
+
+std::string ReadValue(const std::string& section, const std::string& key, const std::string& path)
+{
+    std::vector<char> value(kValueSize);
+    const std::uint32_t length = Profile().GetString(section.c_str(), key.c_str(), "",
+                                                     value.data(), kValueSize, path.c_str());
+    return std::string(value.data(), length);
+}
+
+}  // namespace
+
+bool ListSectionKeys(const std::string& section, const std::string& path,
+                     std::vector<std::string>& keys)
+{
+    return ReadNameList(section.c_str(), path, keys);
+}
+
+bool ListSectionNames(const std::string& path, std::vector<std::string>& names)
+{
+    return ReadNameList(nullptr, path, names);
+}
+
+IniEntries ReadSectionEntries(const std::string& section, const std::string& path)
+{
+    std::vector<std::string> keys;
+    ListSectionKeys(section, path, keys);
+    IniEntries entries;
+    entries.reserve(keys.size());
+    for (std::string& key : keys) {
+        std::string value = ReadValue(section, key, path);
+        entries.emplace_back(std::move(key), std::move(value));
+    }
+    return entries;
+}
+
+void CopySection(const std::string& from, const std::string& to, const std::string& path,
+                 bool emptyFirst)
+{
+    const IniEntries entries = ReadSectionEntries(from, path);
+    if (emptyFirst)
+        Profile().WriteString(to.c_str(), nullptr, nullptr, path.c_str());
+    for (const auto& [key, value] : entries)
+        Profile().WriteString(to.c_str(), key.c_str(), value.c_str(), path.c_str());
+}
+
+bool ReplaceSection(const std::string& section, const IniEntries& entries,
+                    const std::string& path)
+{
+    std::string lines;
+    for (const auto& [key, value] : entries) {
+        lines += key;
+        lines += '=';
+        lines += value;
+        lines += '\0';
+    }
+    lines += '\0';
+    return Profile().WriteSection(section.c_str(), lines.c_str(), path.c_str());
+}
+
+}  // namespace quorbel

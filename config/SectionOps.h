@@ -1,0 +1,31 @@
+#pragma once
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace quorbel {
+
+// The key names of `section` in the order in which they stand in the file. Empties
+// `keys` first. False (with an empty list) only when no memory can be had for reading.
+bool ListSectionKeys(const std::string& section, const std::string& path,
+                     std::vector<std::string>& keys);
+
+// The section names of the file, in file order. Same contract as ListSectionKeys.
+bool ListSectionNames(const std::string& path, std::vector<std::string>& names);
+
+// Writes every key of section `from`, with its value, into section `to` of the same
+// file; with `emptyFirst` the destination is removed before. The source is unchanged.
+void CopySection(const std::string& from, const std::string& to, const std::string& path,
+                 bool emptyFirst);
+
+using IniEntries = std::vector<std::pair<std::string, std::string>>;
+
+// The key/value pairs of `section` in file order (values read whole, up to 10240 bytes).
+IniEntries ReadSectionEntries(const std::string& section, const std::string& path);
+
+// Replaces everything `section` holds with `entries`, in their order, in one write of
+// the file, so that no moment exists in which the section is gone.
+bool ReplaceSection(const std::string& section, const IniEntries& entries,
+                    const std::string& path);
+
+}  // namespace quorbel
