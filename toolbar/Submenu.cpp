@@ -1,0 +1,63 @@
+#include "toolbar/Submenu.h"
+
+#include "config/ConfigNames.h"
+#include "config/IniPath.h"
+#include "config/IniSection.h"
+#include "config/SectionOps.h"
+
+namespace quorbel {
+
+namespace {
+
+IniSection EntrySection(const std::string& submenuKey)
+{
+    return IniSection(submenuKey, IniPath(kSubmenuIniFile));
+}
+
+}  // namespace
+
+Submenu ReadSubmenu(const std::vector<std::string>& keys,
+                    const std::function<std::string(const std::string&)>& readEntry,
+                    const std::function<std::string(const std::string&)>& readDecoration)
+{
+    Submenu entries;
+    for (const std::string& key : keys) {
+        std::string text = readEntry(key);
+        if (text.empty())
+            continue;
+        entries.push_back(SubmenuEntry{key, std::move(text), readDecoration(key)});
+    }
+    return entries;
+}
+
+Submenu LoadSubmenu(const std::string& submenuKey)
+{
+    const IniSection entries = EntrySection(submenuKey);
+    const IniSection decorations(submenuKey + kDecorationSuffix, entries.Path());
+    std::vector<std::string> keys;
+    ListSectionKeys(entries.Name(), entries.Path(), keys);
+    return ReadSubmenu(
+        keys, [&](const std::string& key) { return entries.ReadString(key.c_str(), ""); },
+        [&](const std::string& key) { return decorations.ReadString(key.c_str(), ""); });
+}
+
+void ClearSubmenuEntry(const std::string& submenuKey, const std::string& entryKey)
+{
+    EntrySection(submenuKey).WriteString(entryKey.c_str(), "");
+}
+
+std::optional<std::string> FirstFreeEntryKey(const std::string& submenuKey)
+{
+    // Without a SubmenuKey the entry would land in a section no button names.
+    if (submenuKey.empty())
+        return std::nullopt;
+    const IniSection entries = EntrySection(submenuKey);
+    for (int k = 0; k < kSubmenuSlots; ++k) {
+        std::string key = std::to_string(k);
+        if (entries.ReadString(key.c_str(), "").empty())
+            return key;
+    }
+    return std::nullopt;
+}
+
+}  // namespace quorbel
