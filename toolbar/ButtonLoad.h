@@ -43,7 +43,8 @@ int ButtonCountFromSize(int size);
 // Reads `size` and every button section of the main INI file. A section without a
 // SubmenuKey gets a new one, written at once (also a section that is then rejected).
 // `reportInvalid` is called once for every section with neither a command number nor a
-// folder path, at the moment it is met.
+// folder path, at the moment it is met. Trailing sections that do not exist at all are
+// not counted, and nothing is written into a section that does not exist.
 ButtonLoad LoadButtonModel(const std::function<void()>& reportInvalid);
 
 }  // namespace quorbel
