@@ -9,6 +9,7 @@
 #include "config/IniPath.h"
 #include "config/IniSection.h"
 #include "framework/Handles.h"
+#include "framework/MenuTable.h"
 #include "host/HostNames.h"
 #include "host/win/HostControl.h"
 #include "resources/resource.h"
@@ -22,6 +23,12 @@ constexpr UINT kAboutCommand = 16;
 constexpr UINT_PTR kGlueTimer = 101;
 constexpr UINT kGlueIntervalMs = 50;
 constexpr UINT kToolBarId = 0xE800;
+constexpr char kTrayTip[] = "Quorbel 1.8";
+
+constexpr fw::MenuItemSpec kTrayMenu[] = {
+    {kAboutCommand, L"정보"},
+    {IDOK, L"Quorbel 종료"},
+};
 
 IniSection MainSettings()
 {
@@ -32,7 +39,8 @@ IniSection MainSettings()
 
 BarWindow::BarWindow(HWND owner)
     : fw::Dialog(IDD_BAR, owner),
-      icon_(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_QUORBEL)))
+      icon_(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_QUORBEL))),
+      tray_(*this)
 {
 }
 
@@ -50,6 +58,10 @@ BOOL BarWindow::OnInitDialog()
     CreateToolBar();
     toolbar_.LoadButtons();
     FitToToolbar(true);
+
+    // Only exactly 1 asks for the icon.
+    if (MainSettings().ReadInt(key::kTray, kDefaultTray) == 1)
+        tray_.Create(hwnd(), kTrayTip, icon_, true);
 
     SetTimer(hwnd(), kGlueTimer, kGlueIntervalMs, nullptr);
     // The template is visible, so the dialog manager shows the bar once it is made; from
@@ -164,8 +176,11 @@ bool BarWindow::PreTranslateMessage(MSG& message)
 
 bool BarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
-    if (message == TaskbarCreatedMessage())
-        return false;
+    if (message == TaskbarCreatedMessage()) {
+        OnTaskbarCreated();
+        result = 1;
+        return true;
+    }
 
     switch (message) {
     case WM_SYSCOMMAND:
@@ -255,6 +270,27 @@ void BarWindow::PaintMinimised()
     const int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
     const int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
     DrawIcon(dc.get(), x, y, icon_);
+}
+
+LRESULT BarWindow::OnTrayNotify(WPARAM, LPARAM lParam)
+{
+    if (lParam != WM_LBUTTONUP && lParam != WM_RBUTTONUP)
+        return 1;
+    POINT cursor;
+    GetCursorPos(&cursor);
+    // The menu closes when the user clicks elsewhere only if its owner is in front.
+    SetForegroundWindow(hwnd());
+    const fw::Menu menu = fw::BuildPopupMenu(kTrayMenu);
+    TrackPopupMenu(menu.get(), 0, cursor.x, cursor.y, 0, hwnd(), nullptr);
+    PostMessageW(hwnd(), WM_NULL, 0, 0);
+    return 1;
+}
+
+void BarWindow::OnTaskbarCreated()
+{
+    // The value in the file now decides, not the one read at start.
+    if (MainSettings().ReadInt(key::kTray, kDefaultTray) == 1)
+        tray_.AddAgain();
 }
 
 void BarWindow::ShowAbout()

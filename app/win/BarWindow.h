@@ -1,4 +1,5 @@
 #pragma once
+#include "app/win/TrayIcon.h"
 #include "framework/Dialog.h"
 #include "toolbar/win/FolderToolBar.h"
 
@@ -8,9 +9,12 @@ namespace quorbel {
 // host's main window at a fixed offset, shows while the host (or the program itself) is
 // in front and hides otherwise, all driven by one 50 ms timer. Run modally by start-up;
 // its modal loop is the program's only message loop.
-class BarWindow : public fw::Dialog {
+class BarWindow : public fw::Dialog, public TrayOwner {
 public:
     explicit BarWindow(HWND owner);
+
+    // The tray menu: About and Quit, on a button release over the icon.
+    LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam) override;
 
     // Sizes the bar to the toolbar's buttons and shows it; `initial` also places it at
     // the stored position. Called after every reload of the buttons.
@@ -45,9 +49,12 @@ private:
     void OnWindowPosChanged(const WINDOWPOS& change);
     void PaintMinimised();
     void ShowAbout();
+    void OnTaskbarCreated();
 
+    // Destroyed in reverse order: the tray icon goes first, then the toolbar.
     FolderToolBar toolbar_;
     HICON icon_;
+    BarTrayIcon tray_;
     bool dragging_ = false;       // a Ctrl-drag of the bar is under way
     bool reloadPending_ = false;  // settings changed while the bar was hidden
 };
