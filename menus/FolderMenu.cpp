@@ -1,5 +1,7 @@
 #include "menus/FolderMenu.h"
 
+#include <algorithm>
+
 #include "menus/EntryText.h"
 #include "menus/MenuDecoration.h"
 
@@ -7,31 +9,39 @@ namespace quorbel {
 
 namespace {
 
-FolderMenuItem EntryItem(const SubmenuEntry& entry)
+FolderMenuItem EntryItem(const std::string& text, const std::string& decoration)
 {
     FolderMenuItem item;
-    item.text = EntryLabel(entry.text);
+    item.text = EntryLabel(text);
     item.itemHeight = FolderMenu::kEntryItemHeight;
-    ParseMenuDecoration(entry.decoration, item);
+    ParseMenuDecoration(decoration, item);
     return item;
+}
+
+std::vector<std::string> FirstOf(const std::vector<std::string>& list, std::size_t count)
+{
+    return std::vector<std::string>(list.begin(), list.begin() + std::min(count, list.size()));
 }
 
 }  // namespace
 
-FolderMenu::FolderMenu(const Submenu& entries)
-    : entries_(entries.begin(),
-               entries.size() > kMaxEntries ? entries.begin() + kMaxEntries : entries.end())
+FolderMenu::FolderMenu(const SubmenuEntries& entries)
 {
+    const std::size_t count = std::min(
+        {entries.keys.size(), entries.texts.size(), entries.decorations.size(), kMaxEntries});
+    entries_.keys = FirstOf(entries.keys, count);
+    entries_.texts = FirstOf(entries.texts, count);
+    entries_.decorations = FirstOf(entries.decorations, count);
     if (entries_.empty())
         return;
-    rows_.reserve(entries_.size() + 1);
-    for (std::size_t i = 0; i < entries_.size(); ++i) {
+    rows_.reserve(count + 1);
+    for (std::size_t i = 0; i < count; ++i) {
         FolderMenuRow row;
         row.itemId = static_cast<int>(i) + 1;
-        row.item = EntryItem(entries_[i]);
+        row.item = EntryItem(entries_.texts[i], entries_.decorations[i]);
         row.separator = IsSeparatorLabel(row.item.text);
         row.commandId = row.separator ? 0 : row.itemId;
-        row.decoration = entries_[i].decoration;
+        row.decoration = entries_.decorations[i];
         rows_.push_back(std::move(row));
     }
     FolderMenuRow manage;
@@ -59,12 +69,12 @@ FolderMenuChoice FolderMenu::Interpret(int commandId) const
     }
     if (commandId < 1 || static_cast<std::size_t>(commandId) > entries_.size())
         return choice;
-    const SubmenuEntry& entry = entries_[static_cast<std::size_t>(commandId) - 1];
-    if (IsSeparatorLabel(EntryLabel(entry.text)))
+    const std::size_t i = static_cast<std::size_t>(commandId) - 1;
+    if (rows_[i].separator)
         return choice;  // a separator never answers with its position
     choice.kind = FolderMenuChoice::Kind::Entry;
-    choice.key = entry.key;
-    choice.path = EntryMenuPath(entry.text);
+    choice.key = entries_.keys[i];
+    choice.path = EntryMenuPath(entries_.texts[i]);
     return choice;
 }
 

@@ -37,7 +37,7 @@ public:
     static constexpr std::size_t kMaxEntries = kManageId - 1;
     static constexpr int kEntryItemHeight = 20;
 
-    explicit FolderMenu(const Submenu& entries);
+    explicit FolderMenu(const SubmenuEntries& entries);
 
     // No entries: the button shows no folder menu (and the bar's context menu opens).
     bool Empty() const { return entries_.empty(); }
@@ -50,7 +50,7 @@ public:
     FolderMenuChoice Interpret(int commandId) const;
 
 private:
-    Submenu entries_;
+    SubmenuEntries entries_;
     std::vector<FolderMenuRow> rows_;
 };
 

@@ -48,7 +48,7 @@ int LeadingDecimal(std::string_view field)
     }
     // Stop accumulating just past the int range: the clamp below needs no more, and a
     // field of a thousand digits must not overflow the accumulator.
-    constexpr std::int64_t kCeiling = static_cast<std::int64_t>(std::numeric_limits<int>::max()) + 1;
+    constexpr std::int64_t kCeiling = std::int64_t{std::numeric_limits<int>::max()} + 1;
     std::int64_t value = 0;
     for (; i < field.size() && field[i] >= '0' && field[i] <= '9'; ++i) {
         if (value < kCeiling)

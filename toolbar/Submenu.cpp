@@ -16,29 +16,31 @@ IniSection EntrySection(const std::string& submenuKey)
 
 }  // namespace
 
-Submenu ReadSubmenu(const std::vector<std::string>& keys,
-                    const std::function<std::string(const std::string&)>& readEntry,
-                    const std::function<std::string(const std::string&)>& readDecoration)
+SubmenuEntries ReadSubmenu(const std::vector<std::string>& keys,
+                           const std::function<std::string(const std::string&)>& readEntry,
+                           const std::function<std::string(const std::string&)>& readDecoration)
 {
-    Submenu entries;
+    SubmenuEntries entries;
     for (const std::string& key : keys) {
         std::string text = readEntry(key);
         if (text.empty())
             continue;
-        entries.push_back(SubmenuEntry{key, std::move(text), readDecoration(key)});
+        entries.decorations.push_back(readDecoration(key));
+        entries.texts.push_back(std::move(text));
+        entries.keys.push_back(key);
     }
     return entries;
 }
 
-Submenu LoadSubmenu(const std::string& submenuKey)
+SubmenuEntries LoadSubmenu(const std::string& submenuKey)
 {
-    const IniSection entries = EntrySection(submenuKey);
-    const IniSection decorations(submenuKey + kDecorationSuffix, entries.Path());
+    const IniSection section = EntrySection(submenuKey);
+    const IniSection decorations(submenuKey + kDecorationSuffix, section.Path());
     std::vector<std::string> keys;
-    ListSectionKeys(entries.Name(), entries.Path(), keys);
+    ListSectionKeys(section.Name(), section.Path(), keys);
     return ReadSubmenu(
-        keys, [&](const std::string& key) { return entries.ReadString(key.c_str(), ""); },
-        [&](const std::string& key) { return decorations.ReadString(key.c_str(), ""); });
+        keys, [&](const std::string& key) { return section.ReadString(key.c_str()); },
+        [&](const std::string& key) { return decorations.ReadString(key.c_str()); });
 }
 
 void ClearSubmenuEntry(const std::string& submenuKey, const std::string& entryKey)
@@ -54,7 +56,7 @@ std::optional<std::string> FirstFreeEntryKey(const std::string& submenuKey)
     const IniSection entries = EntrySection(submenuKey);
     for (int k = 0; k < kSubmenuSlots; ++k) {
         std::string key = std::to_string(k);
-        if (entries.ReadString(key.c_str(), "").empty())
+        if (entries.ReadString(key.c_str()).empty())
             return key;
     }
     return std::nullopt;

@@ -6,26 +6,27 @@
 
 namespace quorbel {
 
-// One non-empty entry of a button's folder menu, as it stands in "SubFolder2.ini".
-struct SubmenuEntry {
-    std::string key;         // the entry's key name, exactly as in the file
-    std::string text;        // label "|" path
-    std::string decoration;  // the same key in the "E" section; empty for none
+// The entries of one button's folder menu, as three parallel lists: element i of each
+// belongs to the same entry. Entries stand in file order (the numeric value of a key
+// plays no part: keys "5", "2", "0" standing in that order give rows in that order);
+// empty values are free slots and are left out.
+struct SubmenuEntries {
+    std::vector<std::string> keys;         // key names exactly as in the file
+    std::vector<std::string> texts;        // label|path
+    std::vector<std::string> decorations;  // MenuDecoration text, empty for none
+    std::size_t size() const { return keys.size(); }
+    bool empty() const { return keys.empty(); }
 };
 
-// A button's folder menu in file order. The numeric value of a key plays no part in the
-// order: keys "5", "2", "0" standing in that order give rows in that order.
-using Submenu = std::vector<SubmenuEntry>;
+// The entries from a key list and the two value readers (entry section, "E" section),
+// each returning empty text for an absent key.
+SubmenuEntries ReadSubmenu(const std::vector<std::string>& keys,
+                           const std::function<std::string(const std::string&)>& readEntry,
+                           const std::function<std::string(const std::string&)>& readDecoration);
 
-// The submenu from a key list and the two value readers (entry section, "E" section),
-// each returning empty text for an absent key. Keys with an empty entry are free slots
-// and are skipped.
-Submenu ReadSubmenu(const std::vector<std::string>& keys,
-                    const std::function<std::string(const std::string&)>& readEntry,
-                    const std::function<std::string(const std::string&)>& readDecoration);
-
-// The submenu named `submenuKey`, read afresh from "SubFolder2.ini".
-Submenu LoadSubmenu(const std::string& submenuKey);
+// Reads the entry section named `submenuKey` of the submenu file and the decorations
+// of the same keys from its "E" section.
+SubmenuEntries LoadSubmenu(const std::string& submenuKey);
 
 // Removes an entry from its menu the way the menu's Ctrl-choice does: its value becomes
 // empty text (the key stays as a free slot) and its decoration is kept. The key is the

@@ -9,9 +9,21 @@ namespace {
 
 using Kind = FolderMenuChoice::Kind;
 
-SubmenuEntry Entry(std::string key, std::string text, std::string decoration = "")
+struct Entry {
+    std::string key;
+    std::string text;
+    std::string decoration = "";
+};
+
+SubmenuEntries Entries(std::initializer_list<Entry> list)
 {
-    return SubmenuEntry{std::move(key), std::move(text), std::move(decoration)};
+    SubmenuEntries entries;
+    for (const Entry& e : list) {
+        entries.keys.push_back(e.key);
+        entries.texts.push_back(e.text);
+        entries.decorations.push_back(e.decoration);
+    }
+    return entries;
 }
 
 std::vector<int> CommandIds(const FolderMenu& menu)
@@ -25,7 +37,7 @@ std::vector<int> CommandIds(const FolderMenu& menu)
 TEST(FolderMenu, IdsFollowPositionsAndSeparatorsAnswerZero)
 {
     // Keys 5, 2, 0 in that file order: x, a separator, y.
-    const FolderMenu menu({Entry("5", "x|C:\\x"), Entry("2", "-|"), Entry("0", "y|C:\\y")});
+    const FolderMenu menu(Entries({{"5", "x|C:\\x"}, {"2", "-|"}, {"0", "y|C:\\y"}}));
 
     EXPECT_EQ(CommandIds(menu), (std::vector<int>{1, 0, 3, 1000}));
     ASSERT_EQ(menu.Rows().size(), 4u);
@@ -52,8 +64,11 @@ class FolderMenuChoiceTest : public testing::TestWithParam<ChoiceCase> {};
 
 TEST_P(FolderMenuChoiceTest, MeansWhatTheIdStandsFor)
 {
-    const FolderMenu menu({Entry("0", "docs|D:\\docs"), Entry("1", "-|ignored"),
-                           Entry("2", "D:\\plain"), Entry("3", "a|b|D:\\third"), Entry("4", "-")});
+    const FolderMenu menu(Entries({{"0", "docs|D:\\docs"},
+                                   {"1", "-|ignored"},
+                                   {"2", "D:\\plain"},
+                                   {"3", "a|b|D:\\third"},
+                                   {"4", "-"}}));
     const FolderMenuChoice choice = menu.Interpret(GetParam().id);
     EXPECT_EQ(choice.kind, GetParam().kind);
     EXPECT_EQ(choice.key, GetParam().key);
@@ -75,8 +90,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(FolderMenu, EntryItemsStartAt20PixelsAndTakeTheirDecoration)
 {
-    const FolderMenu menu({Entry("0", "plain|C:\\p"), Entry("1", "fancy|C:\\f", "1|12|30|255|0"),
-                           Entry("2", "bold|C:\\b", "1")});
+    const FolderMenu menu(Entries({{"0", "plain|C:\\p"},
+                                   {"1", "fancy|C:\\f", "1|12|30|255|0"},
+                                   {"2", "bold|C:\\b", "1"}}));
     const auto& rows = menu.Rows();
 
     EXPECT_EQ(rows[0].item.text, "plain");
@@ -99,7 +115,7 @@ TEST(FolderMenu, EntryItemsStartAt20PixelsAndTakeTheirDecoration)
 
 TEST(FolderMenu, ManagementRowIsUndecorated)
 {
-    const FolderMenu menu({Entry("0", "one|C:\\one")});
+    const FolderMenu menu(Entries({{"0", "one|C:\\one"}}));
     ASSERT_EQ(menu.Rows().size(), 2u);  // one entry shows two rows
     const FolderMenuRow& manage = menu.Rows().back();
     EXPECT_EQ(manage.commandId, 1000);
@@ -120,7 +136,7 @@ TEST(FolderMenu, NoEntriesMeansNoMenuAndTheRegistryKeepsItsRows)
     earlier.text = "earlier";
     registry.Store(1, earlier);
 
-    const FolderMenu menu({});
+    const FolderMenu menu(Entries({}));
     EXPECT_TRUE(menu.Empty());
     EXPECT_TRUE(menu.Rows().empty());
     EXPECT_EQ(menu.Interpret(1000).kind, Kind::Nothing);
@@ -135,7 +151,8 @@ TEST(FolderMenu, RegisterReplacesTheRowsOfTheLastMenu)
 {
     MenuItemRegistry registry;
     registry.Store(77, FolderMenuItem{});
-    const FolderMenu menu({Entry("0", "a|C:\\a"), Entry("1", "-|"), Entry("2", "b|C:\\b", "1")});
+    const FolderMenu menu(
+        Entries({{"0", "a|C:\\a"}, {"1", "-|"}, {"2", "b|C:\\b", "1"}}));
     menu.Register(registry);
 
     FolderMenuItem item;
@@ -151,9 +168,12 @@ TEST(FolderMenu, RegisterReplacesTheRowsOfTheLastMenu)
 
 TEST(FolderMenu, MenusLongerThan999EntriesAreCutBeforeTheManagementId)
 {
-    Submenu entries;
-    for (int i = 0; i < 1200; ++i)
-        entries.push_back(Entry(std::to_string(i), "e|C:\\" + std::to_string(i)));
+    SubmenuEntries entries;
+    for (int i = 0; i < 1200; ++i) {
+        entries.keys.push_back(std::to_string(i));
+        entries.texts.push_back("e|C:\\" + std::to_string(i));
+        entries.decorations.emplace_back();
+    }
     const FolderMenu menu(entries);
 
     ASSERT_EQ(menu.Rows().size(), 1000u);
@@ -184,10 +204,7 @@ TEST(FolderMenu, CtrlChoiceEmptiesExactlyTheChosenHandMadeKey)
     EXPECT_EQ(files.Submenu(),
               "[K]\r\n5=five|C:\\5\r\n05=\r\nx=\r\n0=zero|C:\\0\r\n"
               "[KE]\r\n05=1|12|-1|-1|-1\r\n");
-    const Submenu left = LoadSubmenu("K");
-    ASSERT_EQ(left.size(), 2u);
-    EXPECT_EQ(left[0].key, "5");
-    EXPECT_EQ(left[1].key, "0");
+    EXPECT_EQ(LoadSubmenu("K").keys, (std::vector<std::string>{"5", "0"}));
 }
 
 }  // namespace

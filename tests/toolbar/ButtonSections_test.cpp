@@ -97,7 +97,8 @@ TEST_P(ButtonInsertionTest, OpensTheGapAndWritesTheNewButton)
     EXPECT_EQ(insertion.Position(), GetParam().position);
     EXPECT_EQ(Captions(), GetParam().captions);
     EXPECT_EQ(Section(GetParam().position),
-              (IniEntries{{"sFolderPath", "E:\\new"}, {"sButtonText", "new"}, {"subkey", "new-key"}}));
+              (IniEntries{{"sFolderPath", "E:\\new"}, {"sButtonText", "new"},
+                          {"subkey", "new-key"}}));
     // The buttons behind it moved whole, subkey and all.
     for (int n = GetParam().position + 1; n < 4; ++n)
         EXPECT_EQ(Section(n), Entries(Button(GetParam().captions[n]))) << n;
@@ -133,7 +134,8 @@ TEST_F(ButtonSectionsTest, EmptyBarGetsButtonZeroAndTakeBackLeavesNothing)
     const ButtonInsertion insertion = ButtonInsertion::Insert(0, "D:\\work");
     EXPECT_EQ(ButtonCount(), 1);
     EXPECT_EQ(Section(0),
-              (IniEntries{{"sFolderPath", "D:\\work"}, {"sButtonText", "work"}, {"subkey", "new-key"}}));
+              (IniEntries{{"sFolderPath", "D:\\work"}, {"sButtonText", "work"},
+                          {"subkey", "new-key"}}));
 
     insertion.TakeBack();
     EXPECT_EQ(files_.Main(), "");
@@ -161,7 +163,8 @@ TEST_F(ButtonSectionsTest, CommandNumberTravelsWithItsButtonAndNeverStaysBehind)
 TEST_F(ButtonSectionsTest, StaleSectionBeyondTheCountDoesNotLeakIntoAMovedButton)
 {
     // Section 3 lingers from an earlier deletion and was given a command by hand.
-    files_.SetMain(Bar({Button("A"), Button("B"), Button("C")}, "[3]\n" + Button("old", 77) + "note=x\n"));
+    files_.SetMain(
+        Bar({Button("A"), Button("B"), Button("C")}, "[3]\n" + Button("old", 77) + "note=x\n"));
     ButtonInsertion::Insert(2, "E:\\new");
     EXPECT_EQ(Section(3), Entries(Button("C")));
 }
@@ -337,7 +340,8 @@ TEST_F(ButtonSectionsTest, NegativeCountReadsAsAnEmptyBar)
 
 TEST_F(ButtonSectionsTest, MoveMakesAnExactCopyInOneWrite)
 {
-    files_.SetMain("[0]\nsButtonText=A\nsFolderPath=D:\\A\n[1]\niCommand=9\nsButtonText=old\nx=1\n");
+    files_.SetMain(
+        "[0]\nsButtonText=A\nsFolderPath=D:\\A\n[1]\niCommand=9\nsButtonText=old\nx=1\n");
     files_.Store().ClearWrites();
     MoveButtonSection(0, 1);
     EXPECT_EQ(files_.Store().Writes().size(), 1u);

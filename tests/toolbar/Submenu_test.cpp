@@ -9,14 +9,6 @@
 namespace quorbel {
 namespace {
 
-std::vector<std::string> Keys(const Submenu& entries)
-{
-    std::vector<std::string> keys;
-    for (const SubmenuEntry& e : entries)
-        keys.push_back(e.key);
-    return keys;
-}
-
 TEST(ReadSubmenu, SkipsFreeSlotsAndKeepsTheThreeListsInStep)
 {
     const std::map<std::string, std::string> entries{
@@ -29,15 +21,12 @@ TEST(ReadSubmenu, SkipsFreeSlotsAndKeepsTheThreeListsInStep)
         };
     };
 
-    const Submenu submenu =
+    const SubmenuEntries submenu =
         ReadSubmenu({"5", "7", "2", "0", "9"}, read(entries), read(decorations));
 
-    EXPECT_EQ(Keys(submenu), (std::vector<std::string>{"5", "2", "0"}));
-    EXPECT_EQ(submenu[0].text, "a|C:\\a");
-    EXPECT_EQ(submenu[0].decoration, "");
-    EXPECT_EQ(submenu[1].text, "-|");
-    EXPECT_EQ(submenu[2].text, "b|C:\\b");
-    EXPECT_EQ(submenu[2].decoration, "1|12|-1|-1|255");
+    EXPECT_EQ(submenu.keys, (std::vector<std::string>{"5", "2", "0"}));
+    EXPECT_EQ(submenu.texts, (std::vector<std::string>{"a|C:\\a", "-|", "b|C:\\b"}));
+    EXPECT_EQ(submenu.decorations, (std::vector<std::string>{"", "", "1|12|-1|-1|255"}));
 }
 
 TEST(LoadSubmenu, ReadsTheEntrySectionInFileOrderWithItsDecorations)
@@ -47,13 +36,13 @@ TEST(LoadSubmenu, ReadsTheEntrySectionInFileOrderWithItsDecorations)
                      "[K0E]\n0=1|12|25|-1|255\n5=\n3=1\n"
                      "[K1]\n0=other|C:\\o\n");
 
-    const Submenu submenu = LoadSubmenu("K0");
-    EXPECT_EQ(Keys(submenu), (std::vector<std::string>{"5", "2", "0"}));
-    EXPECT_EQ(submenu[0].decoration, "");
-    EXPECT_EQ(submenu[1].decoration, "");  // a separator without decoration key
-    EXPECT_EQ(submenu[2].decoration, "1|12|25|-1|255");
+    const SubmenuEntries submenu = LoadSubmenu("K0");
+    EXPECT_EQ(submenu.keys, (std::vector<std::string>{"5", "2", "0"}));
+    EXPECT_EQ(submenu.texts, (std::vector<std::string>{"a|C:\\a", "-|", "b|C:\\b"}));
+    // "5" has an empty decoration, the separator "2" no decoration key at all.
+    EXPECT_EQ(submenu.decorations, (std::vector<std::string>{"", "", "1|12|25|-1|255"}));
 
-    EXPECT_EQ(Keys(LoadSubmenu("k0")), Keys(submenu));  // names ignore letter case
+    EXPECT_EQ(LoadSubmenu("k0").keys, submenu.keys);  // names ignore letter case
 }
 
 TEST(LoadSubmenu, MissingOrEmptySectionsHaveNoEntries)
@@ -70,7 +59,7 @@ TEST(ClearSubmenuEntry, LeavesAFreeSlotAndTheDecoration)
     files.SetSubmenu("[K]\n0=a|C:\\a\n1=b|C:\\b\n[KE]\n0=1\n");
     ClearSubmenuEntry("K", "0");
     EXPECT_EQ(files.Submenu(), "[K]\r\n0=\r\n1=b|C:\\b\r\n[KE]\r\n0=1\r\n");
-    EXPECT_EQ(Keys(LoadSubmenu("K")), (std::vector<std::string>{"1"}));
+    EXPECT_EQ(LoadSubmenu("K").keys, (std::vector<std::string>{"1"}));
 }
 
 struct FreeKeyCase {
