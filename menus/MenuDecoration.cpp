@@ -24,18 +24,6 @@ int Clamp(std::int64_t value)
     return static_cast<int>(value);
 }
 
-// "-1" spelt exactly is the writer's "not set"; anything else is a number, so " -1" or
-// "-01" also end up as -1 but through the conversion (which matters only for the size,
-// where the number is scaled).
-int FieldValue(std::string_view field, int scale)
-{
-    if (field == "-1")
-        return -1;
-    return Clamp(static_cast<std::int64_t>(LeadingDecimal(field)) * scale);
-}
-
-}  // namespace
-
 int LeadingDecimal(std::string_view field)
 {
     std::size_t i = 0;
@@ -56,6 +44,18 @@ int LeadingDecimal(std::string_view field)
     }
     return Clamp(negative ? -value : value);
 }
+
+// "-1" spelt exactly is the writer's "not set"; anything else is a number, so " -1" or
+// "-01" also end up as -1 but through the conversion (which matters only for the size,
+// where the number is scaled).
+int FieldValue(std::string_view field, int scale)
+{
+    if (field == "-1")
+        return -1;
+    return Clamp(static_cast<std::int64_t>(LeadingDecimal(field)) * scale);
+}
+
+}  // namespace
 
 void ParseMenuDecoration(std::string_view text, FolderMenuItem& item, const LeadByteTable& lead)
 {

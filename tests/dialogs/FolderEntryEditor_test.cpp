@@ -2,81 +2,39 @@
 
 #include <gtest/gtest.h>
 
-#include "config/IniSection.h"
 #include "tests/support/CodePageScope.h"
 #include "tests/support/MemoryProfile.h"
-#include "tests/support/TestFiles.h"
 
 namespace quorbel {
 namespace {
 
-using Write = test::MemoryProfile::Write;
-using Kind = Write::Kind;
-
-struct FieldsCase {
-    const char* value;
-    const char* newPath;
-    const char* title;
-    const char* path;
-};
-
-class EntryFieldsTest : public testing::TestWithParam<FieldsCase> {};
-
-TEST_P(EntryFieldsTest, SplitsTheValueOrNamesTheNewFolder)
+TEST(EntryFields, SplitTheValueOrNameTheNewFolder)
 {
-    const FolderEntryFields fields = EntryFields(GetParam().value, GetParam().newPath);
-    EXPECT_EQ(fields.title, GetParam().title);
-    EXPECT_EQ(fields.path, GetParam().path);
-}
+    struct {
+        const char *value, *newPath, *title, *path;
+    } const cases[] = {
+        {"Docs|D:\\Docs", "", "Docs", "D:\\Docs"}, {"D:\\plain", "E:\\x", "", "D:\\plain"},
+        {"a|b|c", "", "a", "b|c"},                 {"", "C:\\Data\\Work", "Work", "C:\\Data\\Work"},
+        {"", "Work", "Work", "Work"},              {"", "C:\\", "", "C:\\"},
+    };
+    for (const auto& c : cases) {
+        const FolderEntryFields fields = EntryFields(c.value, c.newPath);
+        EXPECT_EQ(fields.title, c.title) << c.value << c.newPath;
+        EXPECT_EQ(fields.path, c.path) << c.value << c.newPath;
+    }
 
-INSTANTIATE_TEST_SUITE_P(
-    Values, EntryFieldsTest,
-    testing::Values(FieldsCase{"Docs|D:\\Docs", "", "Docs", "D:\\Docs"},
-                    FieldsCase{"D:\\plain", "E:\\ignored", "", "D:\\plain"},
-                    FieldsCase{"a|b|c", "", "a", "b|c"},
-                    FieldsCase{"-|", "", "-", ""},
-                    FieldsCase{"", "C:\\Data\\Work", "Work", "C:\\Data\\Work"},
-                    FieldsCase{"", "Work", "Work", "Work"},
-                    FieldsCase{"", "C:\\", "", "C:\\"},
-                    FieldsCase{"", "", "", ""}));
-
-TEST(EntryFields, DoubleByteTextInCodePage932)
-{
-    test::CodePageScope japanese(932);
-    // 0x95 0x5C and 0x83 0x7C are single characters whose second byte is "\" and "|".
+    test::CodePageScope japanese(932);  // 0x95 0x5C: one character ending in "\"
     EXPECT_EQ(EntryFields("", "D:\\\x95\x5C").title, "\x95\x5C");
-    const FolderEntryFields fields = EntryFields("\x83\x7C|D:\\x", "");
-    EXPECT_EQ(fields.title, "\x83\x7C");
-    EXPECT_EQ(fields.path, "D:\\x");
-}
-
-TEST(TitleAccepted, RefusesAComma)
-{
-    EXPECT_TRUE(TitleAccepted("Docs"));
-    EXPECT_TRUE(TitleAccepted(""));
-    EXPECT_TRUE(TitleAccepted("a|b"));
     EXPECT_FALSE(TitleAccepted("a,b"));
-    EXPECT_FALSE(TitleAccepted(","));
+    EXPECT_TRUE(TitleAccepted("a|b"));
 }
 
 class FolderEntryEditorTest : public testing::Test {
 protected:
-    std::string Read(const std::string& section, const std::string& key) const
-    {
-        return IniSection(section, files_.SubmenuPath()).ReadString(key.c_str(), "absent");
-    }
-    std::string Default() const
-    {
-        return IniSection("main", files_.MainPath()).ReadString("default", "absent");
-    }
     static FolderEntryEdit Edit(const char* title, const char* path, const char* decoration,
                                 bool makeDefault = false)
     {
-        FolderEntryEdit edit;
-        edit.fields = {title, path};
-        edit.decoration = DecorationChoice::FromText(decoration);
-        edit.makeDefault = makeDefault;
-        return edit;
+        return {{title, path}, DecorationChoice::FromText(decoration), makeDefault};
     }
 
     test::MemoryProfileScope files_;
@@ -85,10 +43,7 @@ protected:
 TEST_F(FolderEntryEditorTest, ReadsTheEntryOrNamesTheNewFolder)
 {
     files_.SetSubmenu("[K]\n3=Docs|D:\\Docs\n4=\n");
-    const FolderEntryFields stored = FolderEntryEditor("K", "3").Read("E:\\dropped");
-    EXPECT_EQ(stored.title, "Docs");
-    EXPECT_EQ(stored.path, "D:\\Docs");
-
+    EXPECT_EQ(FolderEntryEditor("K", "3").Read("E:\\dropped").title, "Docs");
     for (const char* key : {"4", "5"}) {
         const FolderEntryFields fresh = FolderEntryEditor("K", key).Read("E:\\dropped");
         EXPECT_EQ(fresh.title, "dropped");
@@ -96,114 +51,70 @@ TEST_F(FolderEntryEditorTest, ReadsTheEntryOrNamesTheNewFolder)
     }
 }
 
-struct OfferCase {
-    const char* name;
-    std::string submenu;
-    std::string main;
-    bool decorate;
-    std::string text;  // what the offered choice stores
-};
-
-class OfferedDecorationTest : public FolderEntryEditorTest,
-                              public testing::WithParamInterface<OfferCase> {};
-
-TEST_P(OfferedDecorationTest, ComesFromTheEntryOrTheDefault)
+TEST_F(FolderEntryEditorTest, OffersTheEntrysOwnDecorationOrTheDefault)
 {
-    files_.SetSubmenu("[K]\n0=a|C:\\a\n[KE]\n" + GetParam().submenu);
-    files_.SetMain("[main]\n" + GetParam().main);
-    const DecorationChoice offered = FolderEntryEditor("K", "0").OfferedDecoration();
-    EXPECT_EQ(offered.decorate, GetParam().decorate);
-    EXPECT_EQ(offered.Stored(), GetParam().text);
+    struct {
+        const char *entry, *main, *offered;
+    } const cases[] = {
+        {"", "default=1|12|25|0|-1\n", "1|12|25|0|-1"},     // absent: the default
+        {"0=\n", "default=1|12|25|0|-1\n", ""},              // empty: undecorated
+        {"0=0|-1|30|-1|255\n", "default=1|12|25|0|-1\n", "0|-1|30|-1|255"},
+        {"0=-1\n", "default=1|9|-1|-1|-1\n", "1|9|-1|-1|-1"},  // "-1" reads as absent
+        {"", "", ""},
+        {"", "default=\n", ""},
+    };
+    for (const auto& c : cases) {
+        files_.SetSubmenu(std::string("[K]\n0=a|C:\\a\n[KE]\n") + c.entry);
+        files_.SetMain(std::string("[main]\n") + c.main);
+        EXPECT_EQ(FolderEntryEditor("K", "0").OfferedDecoration().Stored(), c.offered)
+            << c.entry << c.main;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, OfferedDecorationTest,
-    testing::Values(
-        OfferCase{"AbsentKeyTakesTheDefault", "", "default=1|12|25|0|-1\n", true, "1|12|25|0|-1"},
-        OfferCase{"EmptyKeyIsUndecoratedDespiteADefault", "0=\n", "default=1|12|25|0|-1\n",
-                  false, ""},
-        OfferCase{"OwnDecorationWins", "0=0|-1|30|-1|255\n", "default=1|12|25|0|-1\n", true,
-                  "0|-1|30|-1|255"},
-        OfferCase{"MinusOneMeansAbsent", "0=-1\n", "default=1|9|-1|-1|-1\n", true,
-                  "1|9|-1|-1|-1"},
-        OfferCase{"NoDefaultNoDecoration", "", "", false, ""},
-        OfferCase{"EmptyDefault", "", "default=\n", false, ""}),
-    [](const testing::TestParamInfo<OfferCase>& info) { return info.param.name; });
-
-TEST_F(FolderEntryEditorTest, SaveWritesEntryThenDecorationThenDefault)
+TEST_F(FolderEntryEditorTest, SaveMovesTheEntryLastThenWritesDecorationAndDefault)
 {
     files_.SetSubmenu("[K]\n0=a|C:\\a\n1=b|C:\\b\n2=c|C:\\c\n");
+    files_.SetMain("[main]\nsize=0\n");
     files_.Store().ClearWrites();
-    const auto result =
-        FolderEntryEditor("K", "1").Save(Edit("Docs", "D:\\Docs", "1|12|25|0|-1", true));
-    EXPECT_EQ(result, FolderEntryEditor::SaveResult::Saved);
+    EXPECT_EQ(FolderEntryEditor("K", "1").Save(Edit("Docs", "D:\\Docs", "1|12|25|0|-1", true)),
+              FolderEntryEditor::SaveResult::Saved);
 
-    const auto& w = files_.Store().Writes();
-    ASSERT_EQ(w.size(), 4u);
-    EXPECT_EQ(w[0].kind, Kind::RemoveKey);
-    EXPECT_EQ(w[0].section, "K");
-    EXPECT_EQ(w[1].kind, Kind::Value);
-    EXPECT_EQ(w[1].section, "K");
-    EXPECT_EQ(w[2].section, "KE");
-    EXPECT_EQ(w[3].section, "main");
-    EXPECT_EQ(w[3].key, "default");
+    std::string order;
+    for (const auto& w : files_.Store().Writes())
+        order += w.section + "/" + w.key + (w.removes ? "- " : " ");
+    EXPECT_EQ(order, "K/1- K/1 KE/1 main/default ");
+    EXPECT_EQ(files_.Submenu(), "[K]\n0=a|C:\\a\n2=c|C:\\c\n1=Docs|D:\\Docs\n"
+                                "[KE]\n1=1|12|25|0|-1\n");
+    EXPECT_EQ(files_.Main(), "[main]\nsize=0\ndefault=1|12|25|0|-1\n");
 
-    // The edited entry is now the last key, and so the last row of its menu.
-    EXPECT_EQ(files_.Submenu(), test::Crlf("[K]\n0=a|C:\\a\n2=c|C:\\c\n1=Docs|D:\\Docs\n"
-                                           "[KE]\n1=1|12|25|0|-1\n"));
-    EXPECT_EQ(Default(), "1|12|25|0|-1");
+    // Undecorated: empty text for the entry, and for the default only when asked.
+    FolderEntryEditor("K", "1").Save(Edit("Docs", "D:\\Docs", ""));
+    EXPECT_EQ(files_.Main(), "[main]\nsize=0\ndefault=1|12|25|0|-1\n");
+    FolderEntryEditor("K", "1").Save(Edit("", "", "", true));
+    EXPECT_EQ(files_.Submenu(), "[K]\n0=a|C:\\a\n2=c|C:\\c\n1=|\n[KE]\n1=\n");
+    EXPECT_EQ(files_.Main(), "[main]\nsize=0\ndefault=\n");
 }
 
-TEST_F(FolderEntryEditorTest, UndecoratedStoresEmptyAndMayClearTheDefault)
-{
-    files_.SetMain("[main]\ndefault=1|12|25|0|-1\n");
-    FolderEntryEditor("K", "0").Save(Edit("a", "C:\\a", ""));
-    EXPECT_EQ(Read("KE", "0"), "");
-    EXPECT_EQ(Default(), "1|12|25|0|-1");
-
-    FolderEntryEditor("K", "0").Save(Edit("a", "C:\\a", "", true));
-    EXPECT_EQ(Default(), "");
-}
-
-TEST_F(FolderEntryEditorTest, OfferedDefaultBecomesTheEntrysOwn)
+TEST_F(FolderEntryEditorTest, OfferedDefaultBecomesTheEntrysOwnOnOk)
 {
     files_.SetMain("[main]\ndefault=1|12|25|0|-1\n");
     files_.SetSubmenu("[K]\n0=a|C:\\a\n");
     const FolderEntryEditor editor("K", "0");
-    FolderEntryEdit edit;
-    edit.fields = editor.Read("");
-    edit.decoration = editor.OfferedDecoration();
-    editor.Save(edit);
-    EXPECT_EQ(Read("KE", "0"), "1|12|25|0|-1");
+    editor.Save({editor.Read(""), editor.OfferedDecoration(), false});
+    EXPECT_EQ(files_.Submenu(), "[K]\n0=a|C:\\a\n[KE]\n0=1|12|25|0|-1\n");
 }
 
-TEST_F(FolderEntryEditorTest, TitleWithACommaWritesNothing)
+TEST_F(FolderEntryEditorTest, RefusedTitleWritesNothingAndKeysAreTakenAsNamed)
 {
-    files_.SetSubmenu("[K]\n0=a|C:\\a\n");
+    files_.SetSubmenu("[K]\n5=five|C:\\5\n05=other|C:\\05\n");
     files_.Store().ClearWrites();
-    EXPECT_EQ(FolderEntryEditor("K", "0").Save(Edit("a,b", "C:\\a", "1", true)),
+    EXPECT_EQ(FolderEntryEditor("K", "05").Save(Edit("a,b", "C:\\a", "1", true)),
               FolderEntryEditor::SaveResult::CommaInTitle);
     EXPECT_TRUE(files_.Store().Writes().empty());
-}
 
-TEST_F(FolderEntryEditorTest, EmptyTitlesAndBarsAreStoredAsTyped)
-{
-    FolderEntryEditor("K", "0").Save(Edit("", "", ""));
-    FolderEntryEditor("K", "1").Save(Edit("a|b", "C:\\x", ""));
-    EXPECT_EQ(Read("K", "0"), "|");
-    EXPECT_EQ(Read("K", "1"), "a|b|C:\\x");
-}
-
-TEST_F(FolderEntryEditorTest, HandMadeKeyIsEditedUnderItsOwnName)
-{
-    files_.SetSubmenu("[K]\n5=five|C:\\5\n05=other|C:\\05\nx=ex|C:\\x\n");
     FolderEntryEditor("K", "05").Save(Edit("renamed", "C:\\05", "1"));
-    FolderEntryEditor("K", "x").Save(Edit("ex2", "C:\\x", ""));
-    EXPECT_EQ(Read("K", "5"), "five|C:\\5");
-    EXPECT_EQ(Read("K", "05"), "renamed|C:\\05");
-    EXPECT_EQ(Read("K", "x"), "ex2|C:\\x");
-    EXPECT_EQ(Read("K", "0"), "absent");
-    EXPECT_EQ(Read("KE", "5"), "absent");
+    EXPECT_EQ(files_.Submenu(), "[K]\n5=five|C:\\5\n05=renamed|C:\\05\n"
+                                "[KE]\n05=1|-1|-1|0|0\n");
 }
 
 }  // namespace

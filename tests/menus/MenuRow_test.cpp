@@ -10,125 +10,88 @@
 namespace quorbel {
 namespace {
 
-TEST(MenuRowSize, SeparatorIsNinePixelsAndKeepsTheProposedWidth)
-{
-    const MenuRowSize size = SeparatorRowSize(123);
-    EXPECT_EQ(size.width, 123);
-    EXPECT_EQ(size.height, 9);
-}
-
 struct RowCase {
-    const char* name;
     TextExtent main;
     std::optional<TextExtent> hint;
     int itemHeight;
-    int width;
-    int height;
+    int width, height;
 };
 
 class LabelRowSizeTest : public testing::TestWithParam<RowCase> {};
 
 TEST_P(LabelRowSizeTest, AddsHalfTheRowHeightAndTheIndent)
 {
-    const RowCase& c = GetParam();
-    const MenuRowSize size = LabelRowSize(c.main, c.hint, c.itemHeight);
-    EXPECT_EQ(size.width, c.width);
-    EXPECT_EQ(size.height, c.height);
+    const MenuRowSize size = LabelRowSize(GetParam().main, GetParam().hint, GetParam().itemHeight);
+    EXPECT_EQ(size.width, GetParam().width);
+    EXPECT_EQ(size.height, GetParam().height);
 }
 
+// d = max(text height, 20); width = d/2 + w0 + 24, plus d/2 + w1 for a hint; the item
+// height raises the row but never shrinks it below d.
 INSTANTIATE_TEST_SUITE_P(
     Rows, LabelRowSizeTest,
-    testing::Values(
-        // d = max(text height, 20); width = d/2 + w0 + 24 (+ d/2 + w1)
-        RowCase{"SmallTextIsTwentyHigh", {50, 13}, std::nullopt, -1, 10 + 50 + 24, 20},
-        RowCase{"ItemHeightRaisesTheRow", {50, 13}, std::nullopt, 40, 84, 40},
-        RowCase{"ItemHeightNeverShrinksIt", {50, 13}, std::nullopt, 10, 84, 20},
-        RowCase{"ZeroItemHeightIsUnset", {50, 13}, std::nullopt, 0, 84, 20},
-        RowCase{"TallTextWinsOverItemHeight", {80, 27}, std::nullopt, 25, 13 + 80 + 24, 27},
-        RowCase{"ItemHeightEqualToTextIsKept", {80, 27}, std::nullopt, 27, 117, 27},
-        RowCase{"OddHeightHalvesDown", {0, 21}, std::nullopt, -1, 10 + 0 + 24, 21},
-        RowCase{"HintAddsHalfHeightAndItsWidth", {50, 13}, TextExtent{30, 13}, -1,
-                84 + 10 + 30, 20},
-        RowCase{"HugeItemHeight", {1, 13}, std::nullopt, INT_MAX, 35, INT_MAX},
-        RowCase{"HugeWidthSaturates", {INT_MAX, 13}, TextExtent{INT_MAX, 13}, -1, INT_MAX,
-                20}),
-    [](const testing::TestParamInfo<RowCase>& info) { return info.param.name; });
+    testing::Values(RowCase{{50, 13}, std::nullopt, -1, 10 + 50 + 24, 20},
+                    RowCase{{50, 13}, std::nullopt, 40, 84, 40},
+                    RowCase{{50, 13}, std::nullopt, 10, 84, 20},
+                    RowCase{{50, 13}, std::nullopt, 0, 84, 20},
+                    RowCase{{80, 27}, std::nullopt, 25, 13 + 80 + 24, 27},
+                    RowCase{{80, 27}, std::nullopt, 27, 117, 27},
+                    RowCase{{0, 21}, std::nullopt, -1, 10 + 0 + 24, 21},
+                    RowCase{{50, 13}, TextExtent{30, 13}, -1, 84 + 10 + 30, 20},
+                    RowCase{{1, 13}, std::nullopt, INT_MAX, 35, INT_MAX},
+                    RowCase{{INT_MAX, 13}, TextExtent{INT_MAX, 13}, -1, INT_MAX, 20}));
 
-struct FakeExtent {
-    std::vector<std::string> measured;
-    TextExtent operator()(std::string_view text)
-    {
-        measured.emplace_back(text);
-        return {static_cast<int>(text.size()) * 7, 13};
+TEST(MeasureLabelRow, MeasuresTheNameThenTheHintBetweenTheFirstTwoTabs)
+{
+    const struct {
+        const char* label;
+        std::vector<std::string> measured;
+    } cases[] = {{"Name", {"Name"}},
+                 {"Name\t", {"Name"}},
+                 {"Name\t\tlate", {"Name"}},
+                 {"Name\tCtrl+1\trest", {"Name", "Ctrl+1"}}};
+    for (const auto& c : cases) {
+        std::vector<std::string> measured;
+        const MenuRowSize size = MeasureLabelRow(c.label, 25, [&](std::string_view text) {
+            measured.emplace_back(text);
+            return TextExtent{static_cast<int>(text.size()) * 7, 13};
+        });
+        EXPECT_EQ(measured, c.measured) << c.label;
+        EXPECT_EQ(size.width, 10 + 28 + 24 + (c.measured.size() > 1 ? 10 + 42 : 0)) << c.label;
+        EXPECT_EQ(size.height, 25);
     }
-};
 
-TEST(MeasureLabelRow, MeasuresTheNameAndTheHintAfterATab)
-{
-    FakeExtent extent;
-    const MenuRowSize size = MeasureLabelRow(
-        "Name\tCtrl+1\trest", 25, [&](std::string_view t) { return extent(t); });
-    EXPECT_EQ(extent.measured, (std::vector<std::string>{"Name", "Ctrl+1"}));
-    EXPECT_EQ(size.width, 10 + 28 + 24 + 10 + 42);
-    EXPECT_EQ(size.height, 25);
-}
-
-TEST(MeasureLabelRow, AnEmptyHintIsNotMeasured)
-{
-    for (const char* label : {"Name", "Name\t", "Name\t\tlate"}) {
-        FakeExtent extent;
-        const MenuRowSize size =
-            MeasureLabelRow(label, -1, [&](std::string_view t) { return extent(t); });
-        EXPECT_EQ(extent.measured, (std::vector<std::string>{"Name"})) << label;
-        EXPECT_EQ(size.width, 10 + 28 + 24) << label;
-    }
-}
-
-TEST(MeasureLabelRow, WideLabelsSplitTheSameWay)
-{
-    std::vector<std::wstring> measured;
-    MeasureLabelRow(L"[순서]\tF2", -1, [&](std::wstring_view t) {
-        measured.emplace_back(t);
-        return TextExtent{10, 12};
+    std::vector<std::wstring> wide;
+    MeasureLabelRow(L"[순서]\tF2", -1, [&](std::wstring_view text) {
+        wide.emplace_back(text);
+        return TextExtent{};
     });
-    EXPECT_EQ(measured, (std::vector<std::wstring>{L"[순서]", L"F2"}));
+    EXPECT_EQ(wide, (std::vector<std::wstring>{L"[순서]", L"F2"}));
+    EXPECT_EQ(SeparatorRowSize(123).height, 9);
+    EXPECT_EQ(SeparatorRowSize(123).width, 123);
 }
 
-TEST(MenuRowStyle, FontSizeFallsBackToNinePoints)
-{
-    for (const auto& [size, tenths] : std::vector<std::pair<int, int>>{
-             {120, 120}, {1, 1}, {0, 90}, {-1, 90}, {-50, 90}, {INT_MAX, INT_MAX}}) {
-        FolderMenuItem item;
-        item.fontSize = size;
-        EXPECT_EQ(MenuFontTenths(item), tenths) << size;
-    }
-}
-
-TEST(MenuRowStyle, FontHeightIsThePointSizeInScreenPixelsNegated)
-{
-    EXPECT_EQ(MenuFontHeight(90, 96), -12);
-    EXPECT_EQ(MenuFontHeight(120, 96), -16);
-    EXPECT_EQ(MenuFontHeight(90, 120), -15);
-    EXPECT_EQ(MenuFontHeight(95, 96), -12);  // integer division
-    EXPECT_EQ(MenuFontHeight(INT_MAX, 96), -(INT_MAX / 720 * 96 + (INT_MAX % 720) * 96 / 720));
-    EXPECT_EQ(MenuFontHeight(INT_MAX, INT_MAX), -INT_MAX);
-}
-
-TEST(MenuRowStyle, UnsetColoursFallBackButBlackStaysBlack)
+TEST(MenuRowStyle, FallbacksForUnsetSizeAndColours)
 {
     FolderMenuItem item;
+    EXPECT_EQ(MenuFontTenths(item), 90);
     EXPECT_EQ(RowBackground(item), 0xFCFCFCu);
     EXPECT_EQ(RowTextColour(item), 0u);
-    item.backgroundColour = 0;
-    item.textColour = 255;
-    EXPECT_EQ(RowBackground(item), 0u);
+    item.fontSize = 0;
+    EXPECT_EQ(MenuFontTenths(item), 90);
+    item = FolderMenuItem{120, -1, "", 255, 0, false};
+    EXPECT_EQ(MenuFontTenths(item), 120);
+    EXPECT_EQ(RowBackground(item), 0u);  // black is a colour, not "unset"
     EXPECT_EQ(RowTextColour(item), 255u);
-    item.backgroundColour = 16711680;
-    EXPECT_EQ(RowBackground(item), 16711680u);
 }
 
-TEST(MenuRowStyle, RowParts)
+TEST(MenuRowStyle, FontHeightAndRowParts)
 {
+    EXPECT_EQ(MenuFontHeight(90, 96), -12);
+    EXPECT_EQ(MenuFontHeight(95, 96), -12);
+    EXPECT_EQ(MenuFontHeight(90, 120), -15);
+    EXPECT_EQ(MenuFontHeight(INT_MAX, INT_MAX), -INT_MAX);
+
     const Rect row{10, 20, 200, 40};
     EXPECT_EQ(GutterRect(row), (Rect{10, 20, 31, 40}));
     EXPECT_EQ(LabelRect(row), (Rect{34, 20, 200, 40}));

@@ -1,5 +1,4 @@
 #pragma once
-#include <cstdint>
 #include <map>
 #include <string>
 #include <utility>
@@ -10,10 +9,9 @@
 namespace quorbel::test {
 
 // An in-memory profile store with the platform's rules: names match without regard to
-// letter case, a written key keeps its place (new ones go to the end of their section,
-// new sections to the end of the file), WriteSection replaces a section in place, lists
-// are zero-separated and cut as GetPrivateProfileStringA cuts them. Files are keyed by
-// their path text. Every write is logged, so a test can count what an operation wrote.
+// letter case, a written key keeps its place (new keys go to the end of their section,
+// new sections to the end of the file), WriteSection replaces a section in place. Files
+// are keyed by path. Every write is logged, so a test can see what an operation wrote.
 class MemoryProfile : public ProfileApi {
 public:
     std::uint32_t GetString(const char* section, const char* key, const char* fallback,
@@ -24,39 +22,29 @@ public:
                      const char* path) override;
     bool WriteSection(const char* section, const char* lines, const char* path) override;
 
-    // Replaces the file with INI text ("[name]" lines and "key=value" lines, "\n" or
-    // "\r\n" ends); other lines are ignored.
+    // Replaces the file with INI text: "[name]" and "key=value" lines ended by "\n".
     void SetFile(const std::string& path, const std::string& text);
-
-    // The file as our writer would store it: "[name]\r\n" and "key=value\r\n" lines.
-    // Empty text for a file that does not exist or holds nothing.
+    // The file as "[name]\r\n" and "key=value\r\n" lines; empty when it holds nothing.
     std::string FileText(const std::string& path) const;
 
-    bool FileExists(const std::string& path) const { return files_.count(path) != 0; }
-
     struct Write {
-        enum class Kind { Value, RemoveKey, RemoveSection, Section };
-        Kind kind;
-        std::string path;
         std::string section;
-        std::string key;
+        std::string key;  // empty for a section write or removal
+        bool removes;     // a null value or a null key
     };
     const std::vector<Write>& Writes() const { return writes_; }
     void ClearWrites() { writes_.clear(); }
 
 private:
     using Section = std::pair<std::string, std::vector<std::pair<std::string, std::string>>>;
-    using File = std::vector<Section>;
+    Section* Find(const std::string& path, const char* name);
 
-    Section* FindSection(const std::string& path, const char* name);
-    const Section* FindSection(const std::string& path, const char* name) const;
-
-    std::map<std::string, File> files_;
+    std::map<std::string, std::vector<Section>> files_;
     std::vector<Write> writes_;
 };
 
-// Installs a MemoryProfile as the program's store and a fixed program directory for the
-// lifetime of the object, so that IniPath names files of the memory store.
+// Installs a MemoryProfile and a fixed program directory for the life of the object, so
+// that IniPath names files of the memory store.
 class MemoryProfileScope {
 public:
     MemoryProfileScope();
@@ -65,15 +53,14 @@ public:
     MemoryProfileScope& operator=(const MemoryProfileScope&) = delete;
 
     MemoryProfile& Store() { return profile_; }
-
-    // The two files by name.
     std::string MainPath() const;
     std::string SubmenuPath() const;
 
     void SetMain(const std::string& text) { profile_.SetFile(MainPath(), text); }
     void SetSubmenu(const std::string& text) { profile_.SetFile(SubmenuPath(), text); }
-    std::string Main() const { return profile_.FileText(MainPath()); }
-    std::string Submenu() const { return profile_.FileText(SubmenuPath()); }
+    // The files with "\n" line ends, to compare with text as the tests write it.
+    std::string Main() const;
+    std::string Submenu() const;
 
 private:
     MemoryProfile profile_;
