@@ -195,6 +195,12 @@ bool BarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
         PaintMinimised();
         result = 0;
         return true;
+    case WM_BUTTON_CONTEXT:
+        result = OnButtonContextMenu(static_cast<int>(wParam), lParam != 0);
+        return true;
+    case WM_FOLDER_DROPPED:
+        result = OnFolderDropped(static_cast<int>(wParam));
+        return true;
     case WM_QUERYDRAGICON:
         result = reinterpret_cast<LRESULT>(icon_);
         return true;

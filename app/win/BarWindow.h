@@ -1,4 +1,7 @@
 #pragma once
+#include <string>
+
+#include "app/Geometry.h"
 #include "app/win/TrayIcon.h"
 #include "framework/Dialog.h"
 #include "toolbar/win/FolderToolBar.h"
@@ -31,6 +34,21 @@ public:
     // LoadButtons followed by FitToToolbar(false): the bar shows what the files hold.
     void ReloadButtons();
 
+    // A right click on button `position`: its folder menu, or (with Ctrl, or when it has
+    // none) the bar's context menu. 0 when the folder menu was shown, else 1.
+    LRESULT OnButtonContextMenu(int position, bool ctrl);
+
+    // A folder was dropped over button `position` (as hit-tested; may be negative).
+    // 0 when the user dismissed the choice, else 1.
+    LRESULT OnFolderDropped(int position);
+
+    // Opens FolderButtonDialog for the lowest free entry of button `position`'s folder
+    // menu; true when it ended with OK. False at once when all entries are taken.
+    bool AddFolderToSubmenu(int position, const std::string& folderPath, const Rect& anchor);
+
+    // The screen rectangle of toolbar button `position`; empty when there is none.
+    Rect ButtonScreenRect(int position) const;
+
     FolderToolBar& ToolBar() { return toolbar_; }
 
 protected:
@@ -50,6 +68,9 @@ private:
     void PaintMinimised();
     void ShowAbout();
     void OnTaskbarCreated();
+    void EditButton(int position);
+    void DeleteButtonAt(int position);
+    void AddFolderAsButton(int position, const Rect& anchor);
 
     // Destroyed in reverse order: the tray icon goes first, then the toolbar.
     FolderToolBar toolbar_;

@@ -1,0 +1,80 @@
+// A folder dropped on the bar becomes a new button beside the one it was dropped on, or
+// a new row of that button's folder menu, as the user chooses.
+
+#include <windows.h>
+
+#include "app/win/BarWindow.h"
+#include "dialogs/win/BarButtonDialog.h"
+#include "dialogs/win/FolderButtonDialog.h"
+#include "framework/MenuTable.h"
+#include "toolbar/ButtonInsertion.h"
+#include "toolbar/ButtonSections.h"
+#include "toolbar/DropPlan.h"
+#include "toolbar/FolderButton.h"
+#include "toolbar/Submenu.h"
+
+namespace quorbel {
+
+namespace {
+
+enum DropCommand : UINT {
+    kAddBeside = 1,
+    kAddToMenu = 2,
+};
+
+constexpr fw::MenuItemSpec kDropMenu[] = {
+    {kAddBeside, L"옆에 버튼으로 추가"},
+    {kAddToMenu, L"아래 메뉴로 추가"},
+};
+
+}  // namespace
+
+LRESULT BarWindow::OnFolderDropped(int position)
+{
+    SetForegroundWindow(hwnd());
+    const DropPlan plan = PlanDrop(position, ButtonCount());
+    // A drop beside the buttons adds after the last one: place the dialog below it.
+    const int anchorButton = plan.anchor >= 0 ? plan.anchor : toolbar_.ButtonCount() - 1;
+    const Rect anchor = ButtonScreenRect(plan.askUser ? anchorButton : position);
+
+    if (plan.askUser) {
+        POINT cursor;
+        GetCursorPos(&cursor);
+        const fw::Menu menu = fw::BuildPopupMenu(kDropMenu);
+        if (!plan.offerSubmenu)
+            EnableMenuItem(menu.get(), kAddToMenu, MF_BYCOMMAND | MF_GRAYED);
+        const UINT choice = TrackPopupMenu(menu.get(), TPM_RETURNCMD, cursor.x, cursor.y, 0, hwnd(), nullptr);
+        if (choice == 0)
+            return 0;
+        if (choice == kAddToMenu) {
+            // The button's image shows whether it has entries: reload after an addition.
+            if (AddFolderToSubmenu(plan.anchor, DroppedFolderPath(), anchor))
+                ReloadButtons();
+            return 1;
+        }
+    }
+    AddFolderAsButton(plan.newPosition, anchor);
+    return 1;
+}
+
+void BarWindow::AddFolderAsButton(int position, const Rect& anchor)
+{
+    const ButtonInsertion insertion = ButtonInsertion::Insert(position, DroppedFolderPath());
+    BarButtonDialog dialog(insertion.Position(), anchor, nullptr);
+    if (dialog.DoModal() == IDOK)
+        ReloadButtons();
+    else
+        insertion.TakeBack();  // the bar never showed the new button: nothing to reload
+}
+
+bool BarWindow::AddFolderToSubmenu(int position, const std::string& folderPath, const Rect& anchor)
+{
+    const std::string submenuKey = ButtonSubmenuKey(position);
+    const std::optional<std::string> entryKey = FirstFreeEntryKey(submenuKey);
+    if (!entryKey)
+        return false;
+    FolderButtonDialog dialog(anchor, *entryKey, submenuKey, folderPath, hwnd());
+    return dialog.DoModal() == IDOK;
+}
+
+}  // namespace quorbel
