@@ -27,6 +27,17 @@ constexpr fw::MenuItemSpec kDropMenu[] = {
     {kAddToMenu, L"아래 메뉴로 추가"},
 };
 
+// Asks what to do with the folder; the menu is gone before anything is opened.
+UINT AskDropChoice(HWND bar, bool offerSubmenu)
+{
+    POINT cursor;
+    GetCursorPos(&cursor);
+    const fw::Menu menu = fw::BuildPopupMenu(kDropMenu);
+    if (!offerSubmenu)
+        EnableMenuItem(menu.get(), kAddToMenu, MF_BYCOMMAND | MF_GRAYED);
+    return static_cast<UINT>(TrackPopupMenu(menu.get(), TPM_RETURNCMD, cursor.x, cursor.y, 0, bar, nullptr));
+}
+
 }  // namespace
 
 LRESULT BarWindow::OnFolderDropped(int position)
@@ -38,12 +49,7 @@ LRESULT BarWindow::OnFolderDropped(int position)
     const Rect anchor = ButtonScreenRect(plan.askUser ? anchorButton : position);
 
     if (plan.askUser) {
-        POINT cursor;
-        GetCursorPos(&cursor);
-        const fw::Menu menu = fw::BuildPopupMenu(kDropMenu);
-        if (!plan.offerSubmenu)
-            EnableMenuItem(menu.get(), kAddToMenu, MF_BYCOMMAND | MF_GRAYED);
-        const UINT choice = TrackPopupMenu(menu.get(), TPM_RETURNCMD, cursor.x, cursor.y, 0, hwnd(), nullptr);
+        const UINT choice = AskDropChoice(hwnd(), plan.offerSubmenu);
         if (choice == 0)
             return 0;
         if (choice == kAddToMenu) {
