@@ -12,14 +12,14 @@ namespace quorbel::e2e {
 
 namespace {
 
-BITMAPINFOHEADER HeaderFor(int width, int height)
+BITMAPINFOHEADER HeaderFor(int width, int height, WORD bitsPerPixel)
 {
     BITMAPINFOHEADER header{};
     header.biSize = sizeof header;
     header.biWidth = width;
     header.biHeight = height;
     header.biPlanes = 1;
-    header.biBitCount = 32;
+    header.biBitCount = bitsPerPixel;
     header.biCompression = BI_RGB;
     return header;
 }
@@ -53,7 +53,7 @@ Screenshot Screenshot::Of(const RECT& area)
     fw::MemoryDC memory(CreateCompatibleDC(screen.get()));
     // A negative height makes a top-down section: row 0 is the top of the picture.
     BITMAPINFO info{};
-    info.bmiHeader = HeaderFor(shot.width_, -shot.height_);
+    info.bmiHeader = HeaderFor(shot.width_, -shot.height_, 32);
     void* bits = nullptr;
     fw::Bitmap section(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!memory || !section || !bits)
@@ -88,20 +88,28 @@ bool Screenshot::SaveBmp(const std::string& path) const
 {
     if (pixels_.empty())
         return false;
-    // Bottom-up rows, the form every reader of .bmp files understands.
-    const BITMAPINFOHEADER info = HeaderFor(width_, height_);
-    const DWORD imageBytes = static_cast<DWORD>(pixels_.size() * sizeof(std::uint32_t));
+    // 24 bits and bottom-up rows: the form every reader of .bmp files understands (the
+    // fourth byte of 32-bit pixels is taken for transparency by some).
+    const BITMAPINFOHEADER info = HeaderFor(width_, height_, 24);
+    const std::size_t stride = (static_cast<std::size_t>(width_) * 3 + 3) & ~static_cast<std::size_t>(3);
     BITMAPFILEHEADER file{};
     file.bfType = 0x4D42;  // "BM"
     file.bfOffBits = sizeof file + sizeof info;
-    file.bfSize = file.bfOffBits + imageBytes;
+    file.bfSize = static_cast<DWORD>(file.bfOffBits + stride * height_);
 
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(&file), sizeof file);
     out.write(reinterpret_cast<const char*>(&info), sizeof info);
-    for (int row = height_ - 1; row >= 0; --row)
-        out.write(reinterpret_cast<const char*>(&pixels_[static_cast<std::size_t>(row) * width_]),
-                  static_cast<std::streamsize>(width_ * sizeof(std::uint32_t)));
+    std::vector<char> line(stride, '\0');
+    for (int row = height_ - 1; row >= 0; --row) {
+        const std::uint32_t* pixel = &pixels_[static_cast<std::size_t>(row) * width_];
+        for (int x = 0; x < width_; ++x) {
+            line[x * 3] = static_cast<char>(pixel[x] & 0xFF);
+            line[x * 3 + 1] = static_cast<char>((pixel[x] >> 8) & 0xFF);
+            line[x * 3 + 2] = static_cast<char>((pixel[x] >> 16) & 0xFF);
+        }
+        out.write(line.data(), static_cast<std::streamsize>(stride));
+    }
     return static_cast<bool>(out);
 }
 

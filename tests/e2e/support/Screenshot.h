@@ -24,7 +24,7 @@ public:
     COLORREF PixelAt(POINT screen) const;
     bool Contains(POINT screen) const;
 
-    // Writes a 32-bit .bmp file; false when it cannot.
+    // Writes a 24-bit .bmp file; false when it cannot.
     bool SaveBmp(const std::string& path) const;
     // Saves as <screenshot folder>\<folder>\<name>.bmp (folders made as needed) and
     // returns the path; empty when no screenshot folder was given or saving failed.
