@@ -23,14 +23,18 @@ INT_PTR Dialog::DoModal()
     ended_ = false;
     result_ = -1;
     hwnd_ = nullptr;
-    HWND window = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_),
-                                     owner, DialogProc, reinterpret_cast<LPARAM>(this));
-    if (!window)
-        return -1;
-
-    const bool ownerEnabled = owner && owner != window && IsWindowEnabled(owner);
+    // The owner takes no input while the dialog runs, from its first message on.
+    const bool ownerEnabled = owner && IsWindowEnabled(owner);
     if (ownerEnabled)
         EnableWindow(owner, FALSE);
+    HWND window = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_),
+                                     owner, DialogProc, reinterpret_cast<LPARAM>(this));
+    if (!window) {
+        if (ownerEnabled)
+            EnableWindow(owner, TRUE);
+        return -1;
+    }
+
     // A template without WS_VISIBLE is shown here; one with it the dialog manager has shown.
     if (!ended_ && !IsWindowVisible(window))
         ShowWindow(window, SW_SHOWNORMAL);

@@ -48,7 +48,8 @@ EOF
 
 # Makes the template prefix once (under a lock, so parallel tests share one).
 quorbel_ensure_template() {
-  local t=$1
+  local t
+  t=$(realpath -m "$1")
   [ -f "$t/.quorbel-ready" ] && return 0
   mkdir -p "$(dirname "$t")"
   (

@@ -1,0 +1,302 @@
+#include "app/win/BarWindow.h"
+
+#include "app/BarFit.h"
+#include "app/GlueTick.h"
+#include "app/win/AboutDialog.h"
+#include "app/win/BarApp.h"
+#include "app/win/WindowGlueWorld.h"
+#include "config/ConfigNames.h"
+#include "config/IniPath.h"
+#include "config/IniSection.h"
+#include "framework/Handles.h"
+#include "framework/MenuTable.h"
+#include "host/HostNames.h"
+#include "host/win/HostControl.h"
+#include "resources/resource.h"
+#include "toolbar/ButtonLoad.h"
+
+namespace quorbel {
+
+namespace {
+
+constexpr UINT kAboutCommand = 16;
+constexpr UINT_PTR kGlueTimer = 101;
+constexpr UINT kGlueIntervalMs = 50;
+constexpr UINT kToolBarId = 0xE800;
+constexpr char kTrayTip[] = "Quorbel 1.8";
+
+constexpr fw::MenuItemSpec kTrayMenu[] = {
+    {kAboutCommand, L"정보"},
+    {IDOK, L"Quorbel 종료"},
+};
+
+IniSection MainSettings()
+{
+    return IniSection(kMainSection, IniPath(kMainIniFile));
+}
+
+}  // namespace
+
+BarWindow::BarWindow(HWND owner)
+    : fw::Dialog(IDD_BAR, owner),
+      icon_(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_QUORBEL))),
+      tray_(*this)
+{
+}
+
+BOOL BarWindow::OnInitDialog()
+{
+    fw::Dialog::OnInitDialog();
+    AddAboutItemToSystemMenu();
+    SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+    SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
+
+    // No taskbar button: the bar belongs to its host's window, not to the taskbar.
+    SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, GetWindowLongPtrW(hwnd(), GWL_EXSTYLE) & ~WS_EX_APPWINDOW);
+    SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+
+    CreateToolBar();
+    toolbar_.LoadButtons();
+    FitToToolbar(true);
+
+    // Only exactly 1 asks for the icon.
+    if (MainSettings().ReadInt(key::kTray, kDefaultTray) == 1)
+        tray_.Create(hwnd(), kTrayTip, icon_, true);
+
+    SetTimer(hwnd(), kGlueTimer, kGlueIntervalMs, nullptr);
+    // The template is visible, so the dialog manager shows the bar once it is made; from
+    // the first tick on, the glue rules decide.
+    ShowWindow(hwnd(), SW_HIDE);
+    return TRUE;
+}
+
+void BarWindow::AddAboutItemToSystemMenu()
+{
+    HMENU systemMenu = GetSystemMenu(hwnd(), FALSE);
+    if (!systemMenu)
+        return;
+    wchar_t text[128];
+    if (LoadStringW(GetModuleHandleW(nullptr), IDS_ABOUT_ITEM, text, 128) <= 0)
+        return;
+    AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(systemMenu, MF_STRING, kAboutCommand, text);
+}
+
+void BarWindow::CreateToolBar()
+{
+    toolbar_.Create(hwnd(), WS_CHILD | WS_VISIBLE, kToolBarId);
+    // Captions stand beside the images, not below them.
+    SetWindowLongPtrW(toolbar_.hwnd(), GWL_STYLE, GetWindowLongPtrW(toolbar_.hwnd(), GWL_STYLE) | TBSTYLE_LIST);
+}
+
+void BarWindow::FitToToolbar(bool initial)
+{
+    const SIZE layout = toolbar_.CalcFixedLayout();
+    const int count = toolbar_.ButtonCount();
+    const int lastRight = count > 0 ? toolbar_.ItemRect(count - 1).right : 0;
+    const BarFit fit = FitBarToToolbar(layout.cy, lastRight);
+
+    MoveWindow(toolbar_.hwnd(), fit.toolbar.left, fit.toolbar.top, fit.toolbar.Width(), fit.toolbar.Height(), TRUE);
+
+    int x = 0;
+    int y = 0;
+    UINT flags = SWP_SHOWWINDOW | SWP_NOACTIVATE;
+    if (initial) {
+        const IniSection settings = MainSettings();
+        x = settings.ReadInt(key::kX, kDefaultBarX);
+        y = settings.ReadInt(key::kY, kDefaultBarY);
+    } else {
+        flags |= SWP_NOMOVE;
+    }
+    // Showing must not activate the bar: the keyboard focus stays with the host.
+    SetWindowPos(hwnd(), HWND_TOPMOST, x, y, fit.barWidth, fit.barHeight, flags);
+}
+
+void BarWindow::ReloadButtons()
+{
+    toolbar_.LoadButtons();
+    FitToToolbar(false);
+}
+
+void BarWindow::SaveGlueOffset()
+{
+    HWND host = FindHostWindow();
+    if (!host || IsIconic(host))
+        return;
+    const Point offset = GlueOffset(WindowRectOf(host), WindowRectOf(hwnd()));
+    const IniSection settings = MainSettings();
+    settings.WriteInt(key::kGlueX, offset.x);
+    settings.WriteInt(key::kGlueY, offset.y);
+}
+
+bool BarWindow::ActivateButton(int index, bool showMenu)
+{
+    const std::vector<FolderButton>& buttons = FolderButtonList();
+    if (index < 0 || static_cast<std::size_t>(index) >= buttons.size())
+        return false;
+    // A copy: what follows may reload the list.
+    const FolderButton button = buttons[static_cast<std::size_t>(index)];
+    if (!button.valid || showMenu)
+        return false;
+    if (button.command != 0)
+        SendHostCommand(button.command);
+    else
+        ChangeHostDirectory(button.folderPath);
+    return true;
+}
+
+void BarWindow::OnCancel()
+{
+    // Escape never closes the bar.
+}
+
+bool BarWindow::OnCommand(WORD id, WORD, HWND)
+{
+    if (id == kAboutCommand) {
+        ShowAbout();
+        return true;
+    }
+    if (id >= kFirstButtonCommand && id <= kLastButtonCommand) {
+        ActivateButton(id - kFirstButtonCommand, false);
+        return true;
+    }
+    return false;
+}
+
+bool BarWindow::PreTranslateMessage(MSG& message)
+{
+    // Ctrl + left button on the toolbar moves the bar instead of pressing a button: the
+    // press becomes a caption drag, and the toolbar never sees it.
+    if (message.message == WM_LBUTTONDOWN && message.hwnd == toolbar_.hwnd() && GetKeyState(VK_CONTROL) < 0) {
+        PostMessageW(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(message.pt.x, message.pt.y));
+        return true;
+    }
+    return fw::Dialog::PreTranslateMessage(message);
+}
+
+bool BarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    if (message == TaskbarCreatedMessage()) {
+        OnTaskbarCreated();
+        result = 1;
+        return true;
+    }
+
+    switch (message) {
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) != kAboutCommand)
+            return false;
+        ShowAbout();
+        result = 0;
+        return true;
+    case WM_PAINT:
+        if (!IsIconic(hwnd()))
+            return false;
+        PaintMinimised();
+        result = 0;
+        return true;
+    case WM_QUERYDRAGICON:
+        result = reinterpret_cast<LRESULT>(icon_);
+        return true;
+    case WM_TIMER:
+        OnGlueTick();
+        result = 0;
+        return true;
+    case WM_DESTROY:
+        OnDestroy();
+        return false;
+    case WM_SETTINGCHANGE:
+        OnSettingChange();
+        return false;
+    case WM_WINDOWPOSCHANGED:
+        OnWindowPosChanged(*reinterpret_cast<const WINDOWPOS*>(lParam));
+        return false;
+    default:
+        return fw::Dialog::HandleMessage(message, wParam, lParam, result);
+    }
+}
+
+void BarWindow::OnGlueTick()
+{
+    const DragStep drag = DecideDrag(GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_LBUTTON) < 0, dragging_);
+    if (drag.saveOffset)
+        SaveGlueOffset();
+    dragging_ = drag.dragging;
+
+    WindowGlueWorld world(hwnd());
+    const GlueStep step = DecideGlue(world);
+    // Neither following the host nor appearing beside it may take the focus from it.
+    if (step.moveTo)
+        SetWindowPos(hwnd(), HWND_TOP, step.moveTo->x, step.moveTo->y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    if (step.show) {
+        ShowWindow(hwnd(), SW_SHOWNA);
+        SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+    if (step.hide)
+        ShowWindow(hwnd(), SW_HIDE);
+}
+
+void BarWindow::OnDestroy()
+{
+    const Rect bar = WindowRectOf(hwnd());
+    const IniSection settings = MainSettings();
+    settings.WriteInt(key::kX, bar.left);
+    settings.WriteInt(key::kY, bar.top);
+}
+
+void BarWindow::OnSettingChange()
+{
+    if (IsWindowVisible(hwnd()))
+        ReloadButtons();
+    else
+        reloadPending_ = true;
+}
+
+void BarWindow::OnWindowPosChanged(const WINDOWPOS& change)
+{
+    if (!toolbar_.hwnd() || !(change.flags & SWP_SHOWWINDOW) || !reloadPending_)
+        return;
+    // Cleared first: the show that the refit makes must not reload again.
+    reloadPending_ = false;
+    ReloadButtons();
+}
+
+void BarWindow::PaintMinimised()
+{
+    fw::PaintDC dc(hwnd());
+    SendMessageW(hwnd(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.get()), 0);
+    RECT client;
+    GetClientRect(hwnd(), &client);
+    const int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
+    DrawIcon(dc.get(), x, y, icon_);
+}
+
+LRESULT BarWindow::OnTrayNotify(WPARAM, LPARAM lParam)
+{
+    if (lParam != WM_LBUTTONUP && lParam != WM_RBUTTONUP)
+        return 1;
+    POINT cursor;
+    GetCursorPos(&cursor);
+    // The menu closes when the user clicks elsewhere only if its owner is in front.
+    SetForegroundWindow(hwnd());
+    const fw::Menu menu = fw::BuildPopupMenu(kTrayMenu);
+    TrackPopupMenu(menu.get(), 0, cursor.x, cursor.y, 0, hwnd(), nullptr);
+    PostMessageW(hwnd(), WM_NULL, 0, 0);
+    return 1;
+}
+
+void BarWindow::OnTaskbarCreated()
+{
+    // The value in the file now decides, not the one read at start.
+    if (MainSettings().ReadInt(key::kTray, kDefaultTray) == 1)
+        tray_.AddAgain();
+}
+
+void BarWindow::ShowAbout()
+{
+    AboutDialog about;
+    about.DoModal();
+}
+
+}  // namespace quorbel

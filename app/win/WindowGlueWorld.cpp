@@ -1,0 +1,81 @@
+#include "app/win/WindowGlueWorld.h"
+
+#include "config/ConfigNames.h"
+#include "config/IniPath.h"
+#include "config/IniSection.h"
+
+namespace quorbel {
+
+namespace {
+
+int ReadMainSetting(const char* name, int fallback)
+{
+    return IniSection(kMainSection, IniPath(kMainIniFile)).ReadInt(name, fallback);
+}
+
+}  // namespace
+
+Rect WindowRectOf(HWND window)
+{
+    RECT r{};
+    GetWindowRect(window, &r);
+    return Rect{r.left, r.top, r.right, r.bottom};
+}
+
+WindowGlueWorld::WindowGlueWorld(HWND bar) : bar_(bar), foreground_(GetForegroundWindow()) {}
+
+std::string WindowGlueWorld::ForegroundClass()
+{
+    if (!foreground_)
+        return std::string();
+    char name[260];
+    const int length = GetClassNameA(foreground_, name, sizeof name);
+    return std::string(name, length > 0 ? static_cast<std::size_t>(length) : 0);
+}
+
+bool WindowGlueWorld::ForegroundIsBar()
+{
+    return foreground_ == bar_;
+}
+
+bool WindowGlueWorld::ForegroundMinimised()
+{
+    return IsIconic(foreground_) != FALSE;
+}
+
+bool WindowGlueWorld::ForegroundOnBarThread()
+{
+    return GetWindowThreadProcessId(foreground_, nullptr) == GetWindowThreadProcessId(bar_, nullptr);
+}
+
+bool WindowGlueWorld::BarVisible()
+{
+    return IsWindowVisible(bar_) != FALSE;
+}
+
+Rect WindowGlueWorld::ForegroundRect()
+{
+    return WindowRectOf(foreground_);
+}
+
+Rect WindowGlueWorld::BarRect()
+{
+    return WindowRectOf(bar_);
+}
+
+int WindowGlueWorld::GlueSetting()
+{
+    return ReadMainSetting(key::kGlue, kDefaultGlue);
+}
+
+int WindowGlueWorld::GlueX()
+{
+    return ReadMainSetting(key::kGlueX, kDefaultGlueX);
+}
+
+int WindowGlueWorld::GlueY()
+{
+    return ReadMainSetting(key::kGlueY, kDefaultGlueY);
+}
+
+}  // namespace quorbel
