@@ -63,6 +63,12 @@ bool Process::WaitForExit(std::chrono::milliseconds timeout) const
            WaitForSingleObject(process_.get(), static_cast<DWORD>(timeout.count())) == WAIT_OBJECT_0;
 }
 
+bool Process::WaitForInputIdle(std::chrono::milliseconds timeout) const
+{
+    return process_ &&
+           ::WaitForInputIdle(process_.get(), static_cast<DWORD>(timeout.count())) == 0;
+}
+
 std::optional<DWORD> Process::ExitCode() const
 {
     if (!process_ || IsRunning())

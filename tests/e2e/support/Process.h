@@ -31,6 +31,9 @@ public:
 
     // True when the process has ended within `timeout`.
     bool WaitForExit(std::chrono::milliseconds timeout) const;
+    // True once the process waits for input with none pending (WaitForInputIdle): its
+    // first window is up and its message loop runs.
+    bool WaitForInputIdle(std::chrono::milliseconds timeout) const;
     // The exit code once the process has ended; nothing while it runs.
     std::optional<DWORD> ExitCode() const;
 

@@ -77,6 +77,8 @@ HWND Session::WaitForBar(std::chrono::milliseconds timeout) const
               timeout);
     if (!bar)
         throw HarnessError("no bar window appeared");
+    if (!quorbel_.WaitForInputIdle(timeout))
+        throw HarnessError("the bar's message loop did not start");
     return bar;
 }
 

@@ -43,7 +43,9 @@ public:
     // Copies Quorbel.exe into the program folder (once) and starts it there.
     Process& StartQuorbel(const std::vector<std::string>& arguments = {});
     Process& Quorbel() { return quorbel_; }
-    // Waits for the bar window of the started Quorbel; throws HarnessError when none comes.
+    // Waits for the bar window of the started Quorbel and for its modal loop to run (the
+    // start-up show, which activates the bar, is then over); throws HarnessError when
+    // either does not come.
     HWND WaitForBar(std::chrono::milliseconds timeout = kDefaultTimeout) const;
 
     // Stops Quorbel and then every host (what the destructor does), for tests that
