@@ -140,6 +140,8 @@ TEST_F(StandInHostTest, TakesARealReturnKeyPressInItsCommandLine)
 
     TypeText(L"cd C:\\users");
     ASSERT_TRUE(WaitUntil([&] { return TextOf(host.CommandLineEdit()) == "cd C:\\users"; }));
+    // While someone types, the bar must leave the command line alone.
+    EXPECT_EQ(FindHostCommandLine(host.Window()), nullptr);
     PressKey(VK_RETURN);
 
     ASSERT_TRUE(host.Log().WaitForLine("return cd C:\\users"));
@@ -282,10 +284,10 @@ TEST_F(StandInHostTest, LogsItsEndWhenClosed)
 TEST_F(StandInHostTest, RefusesAMalformedOption)
 {
     const std::string log = session.Folder() + "\\refused.log";
-    Process host = Process::Start(Arguments().host, {"--log=" + log, "--rect=1,2,3"});
+    Process host = Process::Start(Arguments().host, {"--log=" + log, "--pos=1,2,3"});
     ASSERT_TRUE(host.WaitForExit(kDefaultTimeout));
     EXPECT_EQ(host.ExitCode(), 2u);
-    EXPECT_EQ(HostLog(log).Lines(), Lines{"error malformed option: --rect=1,2,3"});
+    EXPECT_EQ(HostLog(log).Lines(), Lines{"error malformed option: --pos=1,2,3"});
 }
 
 // Code page 932: trail bytes include 0x5C, the backslash. The text must reach the log as

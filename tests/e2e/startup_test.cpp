@@ -47,7 +47,7 @@ TEST_F(StartupTest, BarAppearsGluedToTheHostAndEndsOnCommandOne)
 
     // Once the host is in front, the bar goes to 100 pixels right of and below its
     // top-left corner (no stored offset), without taking the focus from it.
-    ASSERT_TRUE(BringToForeground(host.Window()));
+    ASSERT_TRUE(BringToForeground(host.Window())) << "in front: " << ForegroundClassName();
     const RECT hostRect = WindowRectOf(host.Window());
     EXPECT_TRUE(WaitUntil([&] {
         const RECT r = WindowRectOf(bar);

@@ -72,7 +72,7 @@ bool ParseHostOptions(const std::vector<std::string>& arguments, HostOptions& op
             options.comboClass = value;
         } else if (name == "text") {
             options.commandLineText = value;
-        } else if (name == "rect") {
+        } else if (name == "pos") {
             long r[4];
             ok = ok && ParseIntegers(value, r, 4) && r[2] > 0 && r[3] > 0;
             if (ok) {

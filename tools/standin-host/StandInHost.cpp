@@ -16,7 +16,7 @@
 //   --combo-class=NAME    window class of the command-line combo box, e.g. TComboBox
 //   --text=TEXT           start with TEXT in the command line
 //   --minimized           start minimised (and not active)
-//   --rect=X,Y,W,H        window position and size
+//   --pos=X,Y,W,H         window position and size
 //   --hang-at-start=MS    stop answering messages for MS milliseconds once started
 //   --hang-after=DELAY,MS stop answering messages for MS milliseconds, DELAY ms after start
 // On demand, message WM_APP + 1 (32769) with wParam MS makes it stop answering for MS

@@ -22,7 +22,7 @@ std::vector<std::string> ArgumentsFor(const HostOptions& options, const std::str
     if (options.minimized)
         arguments.push_back("--minimized");
     if (options.rect)
-        arguments.push_back("--rect=" + std::to_string(options.rect->left) + "," +
+        arguments.push_back("--pos=" + std::to_string(options.rect->left) + "," +
                             std::to_string(options.rect->top) + "," +
                             std::to_string(options.rect->right) + "," +
                             std::to_string(options.rect->bottom));

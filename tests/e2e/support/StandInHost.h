@@ -17,7 +17,7 @@ struct HostOptions {
     std::string comboClass;                      // --combo-class (empty: TMyComboBox.UnicodeClass)
     std::optional<std::string> commandLineText;  // --text
     bool minimized = false;                      // --minimized
-    std::optional<RECT> rect;                    // --rect: left, top, and width, height in right, bottom
+    std::optional<RECT> rect;                    // --pos: left, top, and width, height in right, bottom
     DWORD hangAtStartMs = 0;                     // --hang-at-start
     DWORD hangAfterDelayMs = 0;                  // --hang-after=delay,ms
     DWORD hangAfterMs = 0;

@@ -161,8 +161,14 @@ HWND FocusInThreadOf(HWND window)
 
 bool BringToForeground(HWND window, std::chrono::milliseconds timeout)
 {
-    SetForegroundWindow(window);
-    return WaitUntil([window] { return GetForegroundWindow() == window; }, timeout);
+    // Asked again while it does not hold: under Wine a focus change that the X server
+    // reports late (a window of another program unmapped meanwhile) can undo the first.
+    return WaitUntil([window] {
+        if (GetForegroundWindow() == window)
+            return true;
+        SetForegroundWindow(window);
+        return GetForegroundWindow() == window;
+    }, timeout);
 }
 
 }  // namespace quorbel::e2e
