@@ -281,13 +281,33 @@ TEST_F(StandInHostTest, LogsItsEndWhenClosed)
     EXPECT_EQ(host.Log().Lines(), (Lines{ReadyLine(host), "exit"}));
 }
 
-TEST_F(StandInHostTest, RefusesAMalformedOption)
+TEST_F(StandInHostTest, RefusesMalformedOptions)
 {
-    const std::string log = session.Folder() + "\\refused.log";
-    Process host = Process::Start(Arguments().host, {"--log=" + log, "--pos=1,2,3"});
-    ASSERT_TRUE(host.WaitForExit(kDefaultTimeout));
-    EXPECT_EQ(host.ExitCode(), 2u);
-    EXPECT_EQ(HostLog(log).Lines(), Lines{"error malformed option: --pos=1,2,3"});
+    struct Case {
+        std::string argument;
+        std::string error;
+    };
+    const std::vector<Case> cases{
+        {"--pos=1,2,3", "malformed option: --pos=1,2,3"},
+        {"--pos=1,2,0,5", "malformed option: --pos=1,2,0,5"},
+        {"--pos=1,2,3,4,5", "malformed option: --pos=1,2,3,4,5"},
+        {"--hang-at-start=-1", "malformed option: --hang-at-start=-1"},
+        {"--hang-at-start=2s", "malformed option: --hang-at-start=2s"},
+        {"--hang-after=500", "malformed option: --hang-after=500"},
+        {"--minimized=yes", "malformed option: --minimized=yes"},
+        {"--combo-class=", "malformed option: --combo-class="},
+        {"--title", "malformed option: --title"},
+        {"--colour=red", "unknown option: --colour=red"},
+        {"minimized", "not an option: minimized"},
+    };
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        SCOPED_TRACE(cases[i].argument);
+        const std::string log = session.Folder() + "\\refused-" + std::to_string(i) + ".log";
+        Process host = Process::Start(Arguments().host, {"--log=" + log, cases[i].argument});
+        ASSERT_TRUE(host.WaitForExit(kDefaultTimeout));
+        EXPECT_EQ(host.ExitCode(), 2u);
+        EXPECT_EQ(HostLog(log).Lines(), Lines{"error " + cases[i].error});
+    }
 }
 
 // Code page 932: trail bytes include 0x5C, the backslash. The text must reach the log as

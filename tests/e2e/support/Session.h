@@ -40,7 +40,9 @@ public:
     StandInHost& StartHost(const HostOptions& options = HostOptions());
     const std::vector<std::unique_ptr<StandInHost>>& Hosts() const { return hosts_; }
 
-    // Copies Quorbel.exe into the program folder (once) and starts it there.
+    // Copies Quorbel.exe into the program folder (once) and starts it there. Starting it
+    // again stops the copy started before; a second copy running at once is a Process of
+    // the test's own (Process::Start with ProgramFile("Quorbel.exe")).
     Process& StartQuorbel(const std::vector<std::string>& arguments = {});
     Process& Quorbel() { return quorbel_; }
     // Waits for the bar window of the started Quorbel and for its modal loop to run (the
