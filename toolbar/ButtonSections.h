@@ -1,0 +1,29 @@
+#pragma once
+#include <string>
+
+namespace quorbel {
+
+// The bar's buttons live in "Quorbel.ini" as sections "0" .. size − 1, numbered by
+// position, with the count in main/size. Adding or deleting a button moves the sections
+// behind it. Sections at or beyond the count may linger from earlier deletions; they are
+// never read, and a move overwrites them whole.
+
+// main/size; a negative count from a hand edit reads as an empty bar.
+int ButtonCount();
+
+// The `subkey` of button section `position`; empty when it has none.
+std::string ButtonSubmenuKey(int position);
+
+// Makes section `to` an exact copy of section `from`, in one write and in place: keys
+// the destination had of its own do not survive. A button therefore arrives as it was;
+// in particular a folder button never picks up a stale `iCommand` and becomes a
+// command button.
+void MoveButtonSection(int from, int to);
+
+// Deletes the button at `position`: removes its folder entries (the entry section
+// `submenuKey` of "SubFolder2.ini"; its decoration section stays), closes the gap and
+// lowers the count. False, with nothing changed, when `position` is not a button of the
+// file's count.
+bool DeleteButton(int position, const std::string& submenuKey);
+
+}  // namespace quorbel
