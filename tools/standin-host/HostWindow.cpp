@@ -17,6 +17,10 @@ constexpr int kHeaderHeight = 20;
 constexpr int kCommandRowHeight = 24;
 constexpr int kPromptWidth = 200;
 
+// IDI_APPLICATION and IDC_ARROW, in the wide form the W functions take whatever UNICODE says.
+const wchar_t* const kApplicationIcon = MAKEINTRESOURCEW(32512);
+const wchar_t* const kArrowCursor = MAKEINTRESOURCEW(32512);
+
 std::string CurrentDirectory()
 {
     char buffer[MAX_PATH];
@@ -46,8 +50,7 @@ HostWindow::HostWindow(const HostOptions& options, const EventLog& log)
 bool HostWindow::Create()
 {
     if (!RegisterWindowClass(kClassName, CS_HREDRAW | CS_VREDRAW,
-                             LoadIconW(nullptr, MAKEINTRESOURCEW(32512)),
-                             LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)),
+                             LoadIconW(nullptr, kApplicationIcon), LoadCursorW(nullptr, kArrowCursor),
                              reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)))
         return false;
     int x = CW_USEDEFAULT, y = CW_USEDEFAULT, width = 640, height = 420;
