@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <cwchar>
 #include <functional>
 #include <string>
 #include <vector>
@@ -12,6 +11,7 @@
 #include "framework/Handles.h"
 #include "menus/FolderMenu.h"
 #include "menus/MenuItemRegistry.h"
+#include "menus/win/MenuFont.h"
 #include "tests/support/win/GdiObjects.h"
 
 namespace quorbel {
@@ -189,17 +189,6 @@ TEST(PaintMenuRow, BoldLabelHasHeavierStrokes)
     EXPECT_GT(bold.Find(RGB(0, 0, 0)).size(), regular.Find(RGB(0, 0, 0)).size() * 5 / 4);
 }
 
-TEST(PaintMenuRow, BlackIsARealColourAndMinusOneIsNot)
-{
-    FolderMenuItem item = Item("HIM");
-    item.backgroundColour = 0;
-    item.textColour = RGB(255, 255, 255);
-    Canvas canvas(260, 40);
-    Paint(canvas, 2, item, false);
-    EXPECT_EQ(canvas.At(kRow.right - 2, kRow.top + 1), RGB(0, 0, 0));
-    EXPECT_GT(canvas.Find(RGB(255, 255, 255)).size(), 5u);
-}
-
 TEST(PaintMenuRow, SeparatorIsAGreyLineAtTopPlusThreeAndTheGutterOnly)
 {
     Canvas canvas(260, 20);
@@ -269,14 +258,7 @@ TEST(PaintMenuRow, AmpersandUnderlinesTheNextLetterAndTwoShowOne)
     Canvas literal(260, 40);
     Paint(literal, 1, Item(""), false);
     {
-        const fw::Font font = [] {
-            LOGFONTW f{};
-            fw::WindowDC screen(nullptr);
-            f.lfHeight = -(GetDeviceCaps(screen.get(), LOGPIXELSY) * 90 / 720);
-            f.lfCharSet = DEFAULT_CHARSET;
-            wcscpy(f.lfFaceName, L"굴림체");
-            return fw::Font(CreateFontIndirectW(&f));
-        }();
+        const fw::Font font = CreateMenuFont(90, false);
         const fw::SelectGuard use(literal.dc(), font.get());
         const fw::TextStyleGuard style(literal.dc(), TRANSPARENT, RGB(0, 0, 0));
         RECT label{kRow.left + 24, kRow.top, kRow.right, kRow.bottom};
