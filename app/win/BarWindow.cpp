@@ -223,13 +223,21 @@ void BarWindow::OnGlueTick()
         SaveGlueOffset();
     dragging_ = drag.dragging;
 
-    WindowGlueWorld world(hwnd());
+    WindowGlueWorld world(hwnd(), lastForeground_, ticksSinceForegroundChange_);
     const GlueStep step = DecideGlue(world);
+    lastForeground_ = world.Foreground();
+    ticksSinceForegroundChange_ = world.TicksSinceChange();
     // Neither following the host nor appearing beside it may take the focus from it.
     if (step.moveTo)
         SetWindowPos(hwnd(), HWND_TOP, step.moveTo->x, step.moveTo->y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
     if (step.show) {
         ShowWindow(hwnd(), SW_SHOWNA);
+        SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+    if (step.raise) {
+        // Leaving the topmost band and coming back restacks the bar on screen as well;
+        // asking for the topmost place it already holds would change nothing.
+        SetWindowPos(hwnd(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
     if (step.hide)
