@@ -169,6 +169,9 @@ bool BarWindow::PreTranslateMessage(MSG& message)
     // press becomes a caption drag, and the toolbar never sees it.
     if (message.message == WM_LBUTTONDOWN && message.hwnd == toolbar_.hwnd() && GetKeyState(VK_CONTROL) < 0) {
         PostMessageW(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(message.pt.x, message.pt.y));
+        // The move loop need not let a timer tick through while the button is down, so
+        // the drag is noted here and not left for a tick to see.
+        dragging_ = true;
         return true;
     }
     return fw::Dialog::PreTranslateMessage(message);
