@@ -38,6 +38,11 @@ std::uint32_t CopyProfileValue(std::string_view value, char* buffer, std::uint32
 std::uint32_t CopyProfileKeyList(const std::vector<std::string_view>& names, char* buffer,
                                  std::uint32_t size)
 {
+    // The platform writes a zero in front of a one-byte buffer here; we do not follow it.
+    if (size < 2) {
+        buffer[0] = '\0';
+        return 0;
+    }
     std::uint32_t left = size;
     char* out = buffer;
     for (std::string_view name : names) {

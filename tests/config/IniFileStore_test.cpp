@@ -118,6 +118,21 @@ TEST_F(IniFileStoreTest, ReplacementKeepsThePermissionsOfTheFile)
 }
 #endif
 
+TEST_F(IniFileStoreTest, ListsFitEvenTheSmallestBuffers)
+{
+    // Found by fuzzing: a key list into one byte wrote a zero in front of the buffer.
+    ASSERT_TRUE(WriteFileBytes(path_, "[s]\r\nk=1\r\n[t]\r\n"));
+    for (std::uint32_t size : {1u, 2u, 3u}) {
+        std::vector<char> buffer(size, 'x');
+        const std::uint32_t keys = store_.GetString("s", nullptr, nullptr, buffer.data(), size, path_.c_str());
+        ASSERT_LT(keys, size);
+        EXPECT_EQ(buffer[keys], '\0');
+        const std::uint32_t sections = store_.GetString(nullptr, nullptr, nullptr, buffer.data(), size, path_.c_str());
+        ASSERT_LT(sections, size);
+        EXPECT_EQ(buffer[sections], '\0');
+    }
+}
+
 TEST_F(IniFileStoreTest, NullPointersAreDefined)
 {
     char buffer[8] = "xxxxxxx";
