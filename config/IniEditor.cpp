@@ -65,7 +65,6 @@ bool IniEditor::FindForWrite(std::string_view section, std::string_view key, Pla
             place.insertAt = line.next;
             if (!place.hasKey && SameIniName(line.name, key, lead_)) {
                 place.hasKey = true;
-                place.keyBegin = line.begin;
                 place.keyValueAt = line.valueAt;
                 place.keyEnd = line.end;
                 place.keyHasValue = line.hasValue;

@@ -35,14 +35,14 @@ public:
     void ReplaceSection(std::string_view section, const Entries& entries);
 
 private:
+    // Where a write goes in the first section of a name.
     struct Place {
-        std::size_t insertAt;  // after the section's last entry (or its header)
-        std::size_t keyBegin;  // the key's line, when found
-        std::size_t keyValueAt;
-        std::size_t keyEnd;
-        bool hasKey = false;
-        bool keyHasValue = false;
-        std::string_view keyValue;
+        std::size_t insertAt = 0;    // after the section's last entry (or its header)
+        bool hasKey = false;         // the key is in the section; then its line's:
+        bool keyHasValue = false;    //   "=" is there
+        std::string_view keyValue;   //   value as read
+        std::size_t keyValueAt = 0;  //   where the value is replaced
+        std::size_t keyEnd = 0;      //   end of the line before its line end
     };
 
     bool FindForWrite(std::string_view section, std::string_view key, Place& place) const;

@@ -2,6 +2,7 @@
 // removals and whole-section writes steered by the input, each followed by a re-read
 // that must give back what was written and leave every other key as it was.
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <optional>
@@ -23,6 +24,23 @@ void Require(bool condition)
 {
     if (!condition)
         std::abort();
+}
+
+// With QUORBEL_FUZZ_TRACE set, replaying an input prints every step, to see which one
+// broke a promise.
+void Trace(const char* what, std::string_view a, std::string_view b = {}, std::string_view c = {})
+{
+    static const bool on = std::getenv("QUORBEL_FUZZ_TRACE") != nullptr;
+    if (!on)
+        return;
+    std::fprintf(stderr, "%s", what);
+    for (std::string_view text : {a, b, c}) {
+        std::fprintf(stderr, " \"");
+        for (unsigned char ch : text)
+            std::fprintf(stderr, ch >= 0x20 && ch < 0x7F && ch != '"' ? "%c" : "\\x%02X", ch);
+        std::fprintf(stderr, "\"");
+    }
+    std::fprintf(stderr, "\n");
 }
 
 // Names and values that the store must give back exactly as written: no line ends, no
@@ -87,6 +105,8 @@ void RequireOthersUnchanged(const Snapshot& before, std::string_view text, const
         if (touched(name.first, name.second))
             continue;
         const auto now = query.Value(name.first, name.second);
+        if (now.has_value() != value.has_value() || (now && *now != *value))
+            Trace("changed", name.first, name.second, now ? *now : "<absent>");
         Require(now.has_value() == value.has_value());
         if (now)
             Require(*now == *value);
@@ -163,6 +183,7 @@ void Run(SplitInput input)
     std::string text(input.text);
 
     for (int step = 0; step < 8 && !steer.Done(); ++step) {
+        Trace("text", text);
         const Snapshot before = Take(text, lead);
         IniEditor editor(text, lead);
         bool sectionWellFormed = false;
@@ -176,18 +197,23 @@ void Run(SplitInput input)
                                    value.find_first_of("\r\n") == std::string::npos &&
                                    !(value.size() >= 2 && (value[0] == '"' || value[0] == '\'')) &&
                                    !(key.size() && key[0] == '[' && value.find(']') != std::string::npos);
+            Trace("set", section, key, value);
             editor.SetValue(section, key, value);
             if (checkable) {
                 const auto now = IniQuery(text, lead).Value(section, key);
                 Require(now.has_value() && *now == value);
+                // A write looks its names up trimmed, so it may meet a key listed with
+                // a blank at its end (one cut short by a NUL byte).
                 RequireOthersUnchanged(before, text, lead, [&](const std::string& s, const std::string& k) {
-                    return SameIniName(s, section, lead) && SameIniName(k, key, lead);
+                    return SameIniName(TrimIniBlanks(s), TrimIniBlanks(section), lead) &&
+                           SameIniName(TrimIniBlanks(k), TrimIniBlanks(key), lead);
                 });
             }
             break;
         }
         case 1: {
             const std::string key = PickKey(steer, text, section, lead, keyWellFormed);
+            Trace("remove key", section, key);
             editor.RemoveKey(section, key);
             if (sectionWellFormed && keyWellFormed)
                 RequireOthersUnchanged(before, text, lead, [&](const std::string& s, const std::string& k) {
@@ -197,6 +223,7 @@ void Run(SplitInput input)
         }
         case 2: {
             const std::size_t count = IniQuery(text, lead).SectionNames().size();
+            Trace("remove section", section);
             editor.RemoveSection(section);
             const std::size_t after = IniQuery(text, lead).SectionNames().size();
             if (!section.empty() && sectionWellFormed)
@@ -214,6 +241,7 @@ void Run(SplitInput input)
             IniEditor::Entries entries;
             for (int i = 0; i < count; ++i)
                 entries.emplace_back(keys[i], values[i]);
+            Trace("replace section", section);
             editor.ReplaceSection(section, entries);
             if (sectionWellFormed && count > 0) {
                 const IniQuery query(text, lead);
