@@ -24,6 +24,16 @@ std::string IniEditor::LineEnd() const
     return first + 1 < text_.size() && text_[first + 1] == '\n' ? "\r\n" : "\r";
 }
 
+// How far the removal of the line [begin, end) with its line end up to `next` may go:
+// bytes that look like a byte-order mark must not come to stand at the start of the text,
+// where they would stop being part of a line, so then the line end stays.
+std::size_t IniEditor::EraseUpTo(std::size_t begin, std::size_t end, std::size_t next) const
+{
+    if (begin == 0 && IniLineReader::BodyStart(std::string_view(text_).substr(next)) != 0)
+        return end;
+    return next;
+}
+
 void IniEditor::InsertLines(std::size_t at, const std::string& lines)
 {
     // A last line without its line end gets one before anything follows it.
@@ -108,7 +118,7 @@ void IniEditor::RemoveKey(std::string_view section, std::string_view key)
             inSection = SameIniName(line.name, section, lead_);
         } else if (inSection && line.kind == IniLine::Kind::Entry &&
                    SameIniName(line.name, key, lead_)) {
-            text_.erase(line.begin, line.next - line.begin);
+            text_.erase(line.begin, EraseUpTo(line.begin, line.end, line.next) - line.begin);
             return;
         }
     }

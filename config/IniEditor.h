@@ -46,6 +46,7 @@ private:
     };
 
     bool FindForWrite(std::string_view section, std::string_view key, Place& place) const;
+    std::size_t EraseUpTo(std::size_t begin, std::size_t end, std::size_t next) const;
     std::string LineEnd() const;
     void InsertLines(std::size_t at, const std::string& lines);
     void AppendSection(std::string_view section, const std::string& lines);
