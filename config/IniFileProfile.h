@@ -11,9 +11,10 @@ namespace quorbel {
 // It answers as the platform's multibyte profile functions do, down to buffer lengths
 // and quirks, except where the program's own rules for its INI files say otherwise (an
 // empty integer value reads 0, not the default) and where the platform would change
-// bytes the program wrote (it recodes text behind a UTF-8 byte-order mark and replaces
-// bytes that are no character of the code page; we pass them through). The cases are
-// written down in tests/corpus.
+// bytes it is given: it recodes text behind a UTF-8 byte-order mark, replaces bytes that
+// are no character of the code page, cuts values beyond 64 KB; we pass bytes through.
+// After a write the platform lays the whole file out anew; we change only the lines the
+// write is about. The cases are written down in tests/corpus.
 class IniFileProfile final : public ProfileApi {
 public:
     std::uint32_t GetString(const char* section, const char* key, const char* fallback,
