@@ -116,13 +116,5 @@ TEST(IniSectionWrite, IntegersAreWrittenAsSignedDecimal)
     EXPECT_EQ(profile.written.back(), "<null>");
 }
 
-TEST(IniSectionName, CanBePointedAtAnotherSection)
-{
-    IniSection section("3", "C:\\q\\Quorbel.ini");
-    section.SetName("main");
-    EXPECT_EQ(section.Name(), "main");
-    EXPECT_EQ(section.Path(), "C:\\q\\Quorbel.ini");
-}
-
 }  // namespace
 }  // namespace quorbel
