@@ -118,8 +118,12 @@ std::string PickSection(Steering& steer, std::string_view text, const LeadByteTa
     const auto names = IniQuery(text, lead).SectionNames();
     const std::uint8_t how = steer.Next();
     wellFormed = true;
-    if (how % 4 == 0 && !names.empty())
-        return std::string(names[steer.Next() % names.size()]);
+    if (how % 4 == 0 && !names.empty()) {
+        // A name cut short by a NUL byte can end in a blank, which lookups trim away.
+        const std::string_view name = names[steer.Next() % names.size()];
+        wellFormed = name == TrimIniBlanks(name);
+        return std::string(name);
+    }
     if (how % 4 == 1)
         return std::string();
     if (how % 8 == 2) {
@@ -135,8 +139,11 @@ std::string PickKey(Steering& steer, std::string_view text, const std::string& s
     const auto names = IniQuery(text, lead).KeyNames(section);
     const std::uint8_t how = steer.Next();
     wellFormed = true;
-    if (how % 3 == 0 && !names.empty())
-        return std::string(names[steer.Next() % names.size()]);
+    if (how % 3 == 0 && !names.empty()) {
+        const std::string_view name = names[steer.Next() % names.size()];
+        wellFormed = name == TrimIniBlanks(name);
+        return std::string(name);
+    }
     if (how % 8 == 1) {
         wellFormed = false;
         return Raw(steer);
