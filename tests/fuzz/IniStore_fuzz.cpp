@@ -224,7 +224,8 @@ void Run(SplitInput input)
             editor.RemoveKey(section, key);
             if (sectionWellFormed && keyWellFormed)
                 RequireOthersUnchanged(before, text, lead, [&](const std::string& s, const std::string& k) {
-                    return SameIniName(s, section, lead) && SameIniName(k, key, lead);
+                    return SameIniName(TrimIniBlanks(s), section, lead) &&
+                           SameIniName(TrimIniBlanks(k), key, lead);
                 });
             break;
         }
