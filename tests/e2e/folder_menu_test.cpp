@@ -19,6 +19,7 @@
 #include "tests/e2e/support/RemoteToolbar.h"
 #include "tests/e2e/support/Screenshot.h"
 #include "tests/e2e/support/WindowQueries.h"
+#include "tests/e2e/support/XKeyboard.h"
 #include "tests/support/TestFiles.h"
 
 namespace quorbel::e2e {
@@ -173,11 +174,11 @@ protected:
     }
 
     // Ctrl held down on the keyboard while the row is clicked, until `done` shows the
-    // program has acted: it reads Ctrl after the menu has closed.
+    // program has acted: it reads Ctrl after the menu has closed. Held in X, not only in
+    // Wine: the click's focus change makes Wine read the keyboard back from X.
     void CtrlClick(const RECT& row, const std::function<bool()>& done)
     {
-        HeldKey ctrl(VK_CONTROL);
-        ASSERT_TRUE(WaitUntil([] { return (GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0; }));
+        const XHeldKey ctrl(VK_CONTROL);
         Click(CentreOf(row));
         EXPECT_TRUE(WaitUntil(done));
     }
