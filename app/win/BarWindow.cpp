@@ -1,9 +1,9 @@
 #include "app/win/BarWindow.h"
 
-#include "app/BarFit.h"
 #include "app/GlueTick.h"
 #include "app/win/AboutDialog.h"
 #include "app/win/BarApp.h"
+#include "app/win/BarFitting.h"
 #include "app/win/WindowGlueWorld.h"
 #include "config/ConfigNames.h"
 #include "config/IniPath.h"
@@ -93,25 +93,7 @@ void BarWindow::CreateToolBar()
 
 void BarWindow::FitToToolbar(bool initial)
 {
-    const SIZE layout = toolbar_.CalcFixedLayout();
-    const int count = toolbar_.ButtonCount();
-    const int lastRight = count > 0 ? toolbar_.ItemRect(count - 1).right : 0;
-    const BarFit fit = FitBarToToolbar(layout.cy, lastRight);
-
-    MoveWindow(toolbar_.hwnd(), fit.toolbar.left, fit.toolbar.top, fit.toolbar.Width(), fit.toolbar.Height(), TRUE);
-
-    int x = 0;
-    int y = 0;
-    UINT flags = SWP_SHOWWINDOW | SWP_NOACTIVATE;
-    if (initial) {
-        const IniSection settings = MainSettings();
-        x = settings.ReadInt(key::kX, kDefaultBarX);
-        y = settings.ReadInt(key::kY, kDefaultBarY);
-    } else {
-        flags |= SWP_NOMOVE;
-    }
-    // Showing must not activate the bar: the keyboard focus stays with the host.
-    SetWindowPos(hwnd(), HWND_TOPMOST, x, y, fit.barWidth, fit.barHeight, flags);
+    FitBarToToolBar(hwnd(), toolbar_, initial);
 }
 
 void BarWindow::ReloadButtons()
