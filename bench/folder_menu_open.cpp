@@ -5,23 +5,23 @@
 // plain popup of the same 20 texts, built in memory and tracked the same way: the floor
 // of what any popup costs here. A third figure shows the decorated menu from entries
 // already in memory, which splits the cost between reading the file and drawing the
-// rows. Prints medians and spreads; run it under Wine with tools/wine-run.
+// rows. Prints medians and spreads.
+//
+//   wine-run bench_folder_menu_open.exe
+
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <string>
-#include <vector>
 
-#include "config/IniPath.h"
+#include "bench/support/Stats.h"
 #include "framework/Handles.h"
 #include "framework/Window.h"
 #include "menus/MenuItemRegistry.h"
 #include "menus/win/FolderMenuPopup.h"
 #include "menus/win/FolderMenuRows.h"
 #include "menus/win/OpenFolderMenu.h"
+#include "tests/support/ProgramFolder.h"
 #include "toolbar/Submenu.h"
 
 namespace {
@@ -52,27 +52,26 @@ std::string Decoration(int i)
            std::to_string(background) + "|" + std::to_string(text);
 }
 
-void WriteSubmenuFile(const std::filesystem::path& folder)
+void WriteSubmenuFile(const quorbel::test::ProgramFolder& folder)
 {
-    std::ofstream file(folder / "SubFolder2.ini", std::ios::binary);
-    file << "[bench]\r\n";
+    std::string text = "[bench]\n";
     for (int i = 0; i < kRows; ++i)
-        file << i << "=" << Label(i) << "|C:\\projects\\" << i << "\r\n";
-    file << "[benchE]\r\n";
+        text += std::to_string(i) + "=" + Label(i) + "|C:\\projects\\" + std::to_string(i) + "\n";
+    text += "[benchE]\n";
     for (int i = 0; i < kRows; ++i)
-        file << i << "=" << Decoration(i) << "\r\n";
-}
+        text += std::to_string(i) + "=" + Decoration(i) + "\n";
+    folder.WriteSubmenu(text);
 
-double Now()
-{
-    static const double frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return static_cast<double>(f.QuadPart);
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return static_cast<double>(t.QuadPart) * 1000.0 / frequency;
+    // As a menu stands between right clicks: written an hour ago. A file changed within
+    // the last seconds is read afresh on every right click, whatever its stamp says.
+    const fw::KernelObject file(CreateFileA(folder.SubmenuIni().c_str(), FILE_WRITE_ATTRIBUTES,
+                                            FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    ULARGE_INTEGER then{{now.dwLowDateTime, now.dwHighDateTime}};
+    then.QuadPart -= 3600ULL * 10000000ULL;
+    const FILETIME hourAgo{then.LowPart, then.HighPart};
+    SetFileTime(file.get(), &hourAgo, &hourAgo, &hourAgo);
 }
 
 class NoActions : public quorbel::FolderMenuActions {
@@ -95,12 +94,12 @@ public:
         entries_ = quorbel::LoadSubmenu(button_.submenuKey);
     }
 
-    // Milliseconds from posting `open` to the menu on screen.
+    // Microseconds from posting `open` to the menu on screen.
     double Measure(UINT open)
     {
         shown_ = 0;
         done_ = false;
-        const double start = Now();
+        const double start = quorbel::bench::NowMicroseconds();
         PostMessageW(hwnd(), open, 0, 0);
         MSG msg;
         while (!done_ && GetMessageW(&msg, nullptr, 0, 0)) {
@@ -175,7 +174,7 @@ private:
     {
         if (source != MSGF_MENU || shown_ != 0)
             return;
-        shown_ = Now();
+        shown_ = quorbel::bench::NowMicroseconds();
         PostMessageW(hwnd(), WM_KEYDOWN, VK_ESCAPE, 1);
     }
 
@@ -186,30 +185,17 @@ private:
     bool done_ = false;
 };
 
-struct Spread {
-    double median, low, high;  // 10th and 90th percentiles
-};
-
-Spread SpreadOf(std::vector<double> samples)
-{
-    std::sort(samples.begin(), samples.end());
-    const auto at = [&](double q) { return samples[static_cast<std::size_t>(q * (samples.size() - 1) + 0.5)]; };
-    return Spread{at(0.5), at(0.1), at(0.9)};
-}
-
 }  // namespace
 
 int main()
 {
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / ("quorbel-bench-" + std::to_string(GetCurrentProcessId()));
-    std::filesystem::create_directories(folder);
+    using quorbel::bench::Samples;
+    const quorbel::test::ProgramFolder folder;
     WriteSubmenuFile(folder);
-    quorbel::SetProgramDirectory(folder.string());
 
     SetCursorPos(200, 150);
     MenuOwner owner;
-    std::vector<double> decorated, inMemory, plain;
+    Samples decorated, inMemory, plain;
     for (int run = 0; run < kWarmUps + kRuns; ++run) {
         // Interleaved, so that drift on a shared machine touches all alike.
         const double d = owner.Measure(kOpenDecorated);
@@ -217,24 +203,15 @@ int main()
         const double p = owner.Measure(kOpenPlain);
         if (run < kWarmUps)
             continue;
-        decorated.push_back(d);
-        inMemory.push_back(m);
-        plain.push_back(p);
+        decorated.Add(d);
+        inMemory.Add(m);
+        plain.Add(p);
     }
 
-    const Spread a = SpreadOf(decorated);
-    const Spread m = SpreadOf(inMemory);
-    const Spread b = SpreadOf(plain);
-    std::printf("right-click message to menu on screen, %d rows + management row, %d runs each\n", kRows, kRuns);
-    std::printf("  decorated (owner-drawn, read from SubFolder2.ini): median %7.3f ms  (p10 %7.3f, p90 %7.3f)\n",
-                a.median, a.low, a.high);
-    std::printf("  decorated, entries already in memory:              median %7.3f ms  (p10 %7.3f, p90 %7.3f)\n",
-                m.median, m.low, m.high);
-    std::printf("  plain popup, same texts, built in memory:          median %7.3f ms  (p10 %7.3f, p90 %7.3f)\n",
-                b.median, b.low, b.high);
-    std::printf("  ratio of medians, decorated / plain: %.2f\n", a.median / b.median);
-
-    std::error_code ignored;
-    std::filesystem::remove_all(folder, ignored);
+    quorbel::bench::PrintHeader("right-click message to folder menu on screen, 20 rows and the management row");
+    quorbel::bench::PrintRow("decorated, read from SubFolder2.ini", decorated, "ms", 1e-3);
+    quorbel::bench::PrintRow("decorated, entries already in memory", inMemory, "ms", 1e-3);
+    quorbel::bench::PrintRow("plain popup of the same texts (floor)", plain, "ms", 1e-3);
+    std::printf("%-46s %10.2f\n", "decorated / plain, medians", decorated.Median() / plain.Median());
     return 0;
 }

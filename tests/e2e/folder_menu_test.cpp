@@ -102,15 +102,17 @@ protected:
             const RECT r = WindowRectOf(bar_);
             return IsWindowVisible(bar_) && r.left == hostRect.left + 100 && r.top == hostRect.top + 100;
         }, kDefaultTimeout, Phase::Random));
-        toolbar_ = FindToolbar(bar_);
-        ASSERT_NE(toolbar_, nullptr);
+        ASSERT_NE(Toolbar(), nullptr);
     }
+
+    // Looked up afresh each time: a reload of the buttons makes a new toolbar control.
+    HWND Toolbar() const { return FindToolbar(bar_); }
 
     // A real right click on the button, which also makes the bar the window that gets
     // the keyboard, as it does for a user.
     HWND OpenByRightClick()
     {
-        const std::optional<RECT> button = ToolbarButtonRect(toolbar_, 0);
+        const std::optional<RECT> button = ToolbarButtonRect(Toolbar(), 0);
         EXPECT_TRUE(button.has_value());
         if (!button)
             return nullptr;
@@ -188,7 +190,6 @@ protected:
     POINT pointer_{};  // where the last right click was
     StandInHost* host_ = nullptr;
     HWND bar_ = nullptr;
-    HWND toolbar_ = nullptr;
 };
 
 TEST_F(FolderMenuTest, RightClickOpensAtThePointerAndAChoiceSendsTheHostThere)
@@ -220,7 +221,7 @@ TEST_F(FolderMenuTest, CtrlClickRemovesEntriesAndTheLastRemovalChangesTheButtonI
 {
     Start("[k]\n0=a|C:\\a\n1=b|C:\\b\n[kE]\n1=0|-1|40|-1|-1\n");
     const int command = kFirstButtonCommand;
-    EXPECT_EQ(ToolbarButtonImage(toolbar_, command), 1);
+    EXPECT_EQ(ToolbarButtonImage(Toolbar(), command), 1);
 
     HWND menu = OpenByRightClick();
     ASSERT_NE(menu, nullptr);
@@ -231,7 +232,7 @@ TEST_F(FolderMenuTest, CtrlClickRemovesEntriesAndTheLastRemovalChangesTheButtonI
     EXPECT_EQ(Entry("0"), "a|C:\\a");
     EXPECT_EQ(ReadIniString(session.SubFolderIniPath(), "kE", "1"), "0|-1|40|-1|-1") << "decoration kept";
     EXPECT_TRUE(host_->Log().LinesStartingWith("return ").empty()) << "a removal goes nowhere";
-    EXPECT_EQ(ToolbarButtonImage(toolbar_, command), 1) << "a is left";
+    EXPECT_EQ(ToolbarButtonImage(Toolbar(), command), 1) << "a is left";
 
     // The next menu no longer lists b.
     menu = OpenByRightClick();
@@ -242,7 +243,7 @@ TEST_F(FolderMenuTest, CtrlClickRemovesEntriesAndTheLastRemovalChangesTheButtonI
     CtrlClick(rows[0], [&] { return Entry("0").empty(); });
     EXPECT_TRUE(IniHasKey(session.SubFolderIniPath(), "k", "0")) << "emptied, not deleted";
 
-    EXPECT_TRUE(WaitUntil([&] { return ToolbarButtonImage(toolbar_, command) == 0; }));
+    EXPECT_TRUE(WaitUntil([&] { return ToolbarButtonImage(Toolbar(), command) == 0; }));
     EXPECT_TRUE(host_->Log().LinesStartingWith("return ").empty());
 }
 
