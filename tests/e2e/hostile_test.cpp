@@ -14,6 +14,7 @@
 #include "tests/e2e/support/Input.h"
 #include "tests/e2e/support/ModalCloser.h"
 #include "tests/e2e/support/RemoteToolbar.h"
+#include "tests/e2e/support/Soak.h"
 #include "tests/e2e/support/WindowQueries.h"
 #include "tests/support/TestFiles.h"
 
@@ -195,6 +196,18 @@ TEST_F(HostileTest, StormOfTheBarsOwnMessages)
     EXPECT_GE(size, 0);
     for (int n = 0; n < size; ++n)
         EXPECT_TRUE(IniHasKey(session.QuorbelIniPath(), std::to_string(n), "subkey")) << n;
+    EXPECT_TRUE(Alive());
+}
+
+TEST_F(HostileTest, ShortSoakWithAMovingAndMinimisingHost)
+{
+    StartBar(ThreeButtons("iGlueX=60\niGlueY=30\n"), test::Crlf("[k0]\n0=x|C:\\x\n"));
+    const SoakResult soak = Soak(session, bar_, std::chrono::seconds(20));
+    EXPECT_GE(soak.steps, 15);
+    EXPECT_EQ(soak.missedGlue, 0);
+    EXPECT_EQ(soak.missedHide, 0);
+    EXPECT_LE(soak.after.gdiObjects, soak.before.gdiObjects);
+    EXPECT_LE(soak.after.windows, soak.before.windows);
     EXPECT_TRUE(Alive());
 }
 
