@@ -2,8 +2,10 @@
 #include <string>
 
 #include "app/Geometry.h"
+#include "app/win/BarGlue.h"
 #include "app/win/TrayIcon.h"
 #include "framework/Dialog.h"
+#include "menus/FolderMenuActions.h"
 #include "toolbar/win/FolderToolBar.h"
 
 namespace quorbel {
@@ -12,7 +14,7 @@ namespace quorbel {
 // host's main window at a fixed offset, shows while the host (or the program itself) is
 // in front and hides otherwise, all driven by one 50 ms timer. Run modally by start-up;
 // its modal loop is the program's only message loop.
-class BarWindow : public fw::Dialog, public TrayOwner {
+class BarWindow : public fw::Dialog, public TrayOwner, public FolderMenuActions {
 public:
     explicit BarWindow(HWND owner);
 
@@ -28,11 +30,18 @@ public:
     void SaveGlueOffset();
 
     // What a button does: a left click (showMenu false) sends the host to the button's
-    // folder or runs its command number. False when `index` is no loaded button.
+    // folder or runs its command number; a right click (showMenu true) opens the
+    // button's folder menu and acts on the choice. False when `index` is no loaded
+    // button, when a blank button is clicked, and when a right-clicked button has no
+    // folder-menu entries.
     bool ActivateButton(int index, bool showMenu);
 
     // LoadButtons followed by FitToToolbar(false): the bar shows what the files hold.
-    void ReloadButtons();
+    void ReloadButtons() override;
+
+    // What the folder menu's choices do (besides ReloadButtons).
+    void ChangeDirectory(const std::string& path) override;
+    void OpenOrderDialog(const std::string& submenuKey) override;
 
     // A right click on button `position`: its folder menu, or (with Ctrl, or when it has
     // none) the bar's context menu. 0 when the folder menu was shown, else 1.
@@ -71,13 +80,15 @@ private:
     void EditButton(int position);
     void DeleteButtonAt(int position);
     void AddFolderAsButton(int position, const Rect& anchor);
+    void OnMeasureItem(MEASUREITEMSTRUCT& measure);
+    void OnDrawItem(const DRAWITEMSTRUCT& draw);
 
     // Destroyed in reverse order: the tray icon goes first, then the toolbar.
     FolderToolBar toolbar_;
     HICON icon_;
     BarTrayIcon tray_;
-    bool dragging_ = false;       // a Ctrl-drag of the bar is under way
     bool reloadPending_ = false;  // settings changed while the bar was hidden
+    BarGlue glue_;
 };
 
 }  // namespace quorbel

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "app/GlueTick.h"
+#include "app/win/BarGlue.h"
 
 namespace quorbel {
 
@@ -9,7 +10,9 @@ namespace quorbel {
 // moment the tick asks them.
 class WindowGlueWorld final : public GlueWorld {
 public:
-    explicit WindowGlueWorld(HWND bar);
+    // `previousForeground` is what the previous tick found in front; `ticksSinceChange`
+    // how many ticks ago the foreground had changed before that.
+    WindowGlueWorld(HWND bar, HWND previousForeground, int ticksSinceChange, GlueSettings& settings);
 
     std::string ForegroundClass() override;
     bool ForegroundIsBar() override;
@@ -17,6 +20,10 @@ public:
     bool ForegroundOnBarThread() override;
     bool BarVisible() override;
     Rect ForegroundRect() override;
+    bool ForegroundChangedLately() override;
+    // The count to hand to the next tick's world.
+    int TicksSinceChange() const;
+    HWND Foreground() const { return foreground_; }
     Rect BarRect() override;
     int GlueSetting() override;
     int GlueX() override;
@@ -24,6 +31,9 @@ public:
 
 private:
     HWND bar_;
+    HWND previous_;
+    int ticksSinceChange_;
+    GlueSettings& settings_;
     HWND foreground_;
 };
 

@@ -47,9 +47,14 @@ BOOL CALLBACK FindHostCommandLine(HWND child, LPARAM found)
     HWND edit = FindWindowExA(child, nullptr, "EDIT", nullptr);
     if (!edit)
         return TRUE;
-    // The text length is asked with a message; a hung host must not hang the search.
-    DWORD_PTR length = 0;
-    if (!SendToHost(edit, WM_GETTEXTLENGTH, 0, 0, &length) || length != 0)
+    // Whether the edit part is empty is asked for its first characters, not its length:
+    // a request for the length can wait on a hung host however short the time-out given
+    // (measured under Wine), and a hung host must never hang the bar. A few bytes hold a
+    // first character of any code page.
+    char start[8] = {};
+    DWORD_PTR copied = 0;
+    if (!SendToHost(edit, WM_GETTEXT, sizeof start, reinterpret_cast<LPARAM>(start), &copied) || copied != 0 ||
+        start[0] != '\0')
         return TRUE;
     *reinterpret_cast<HWND*>(found) = child;
     return FALSE;

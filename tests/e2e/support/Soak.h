@@ -1,0 +1,21 @@
+#pragma once
+#include <chrono>
+
+#include "tests/e2e/support/ProcessFootprint.h"
+#include "tests/e2e/support/Session.h"
+
+namespace quorbel::e2e {
+
+struct SoakResult {
+    int steps = 0;
+    int missedGlue = 0;   // the host was in front and the bar was not beside it in time
+    int missedHide = 0;   // the host was minimised and the bar stayed visible
+    Footprint before;
+    Footprint after;
+};
+
+// The bar glued to a host that moves or is minimised and restored every second, for
+// `duration`. The session must have a running host (the first one) and bar.
+SoakResult Soak(Session& session, HWND bar, std::chrono::seconds duration);
+
+}  // namespace quorbel::e2e
