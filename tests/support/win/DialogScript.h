@@ -61,6 +61,9 @@ public:
     int RowCount(HWND dialog, int listId);
     int SelectedRow(HWND dialog, int listId);
 
+    // Any other question or command, sent with the step time-out.
+    LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+
     [[noreturn]] void Fail(const std::string& what);
 
 private:
@@ -69,7 +72,6 @@ private:
     };
 
     void Run(const Steps& steps);
-    LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     HWND Control(HWND dialog, int id);
     void CancelEverything();
 
