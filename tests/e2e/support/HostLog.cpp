@@ -1,0 +1,53 @@
+#include "tests/e2e/support/HostLog.h"
+
+#include <algorithm>
+
+#include "tests/support/TestFiles.h"
+
+namespace quorbel::e2e {
+
+std::vector<std::string> HostLog::Lines() const
+{
+    const std::string bytes = quorbel::test::ReadFileBytes(path_);
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        std::size_t end = bytes.find('\n', start);
+        // A line without its end is still being written: it is not there yet.
+        if (end == std::string::npos)
+            break;
+        std::string line = bytes.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        lines.push_back(std::move(line));
+        start = end + 1;
+    }
+    return lines;
+}
+
+std::vector<std::string> HostLog::LinesStartingWith(const std::string& prefix) const
+{
+    std::vector<std::string> matching;
+    for (std::string& line : Lines())
+        if (line.compare(0, prefix.size(), prefix) == 0)
+            matching.push_back(std::move(line));
+    return matching;
+}
+
+bool HostLog::Contains(const std::string& line) const
+{
+    const std::vector<std::string> lines = Lines();
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+bool HostLog::WaitForLine(const std::string& line, std::chrono::milliseconds timeout) const
+{
+    return WaitUntil([&] { return Contains(line); }, timeout);
+}
+
+bool HostLog::WaitForLineCount(std::size_t count, std::chrono::milliseconds timeout) const
+{
+    return WaitUntil([&] { return Lines().size() >= count; }, timeout);
+}
+
+}  // namespace quorbel::e2e

@@ -1,0 +1,85 @@
+#include "tests/e2e/support/Session.h"
+
+#include <filesystem>
+
+#include "tests/e2e/support/E2eArguments.h"
+#include "tests/e2e/support/HarnessError.h"
+#include "tests/e2e/support/WindowQueries.h"
+
+namespace quorbel::e2e {
+
+namespace fs = std::filesystem;
+
+Session::Session() : programFolder_(root_.File("program"))
+{
+    std::error_code error;
+    if (!fs::create_directory(programFolder_, error))
+        throw HarnessError("cannot make the program folder " + programFolder_);
+}
+
+Session::~Session()
+{
+    StopAll();
+}
+
+void Session::StopAll()
+{
+    quorbel_.Kill();
+    for (auto& host : hosts_)
+        host->GetProcess().Kill();
+}
+
+std::string Session::ProgramFile(const std::string& name) const
+{
+    return (fs::path(programFolder_) / name).string();
+}
+
+void Session::WriteQuorbelIni(const std::string& bytes) const
+{
+    if (!test::WriteFileBytes(QuorbelIniPath(), bytes))
+        throw HarnessError("cannot write " + QuorbelIniPath());
+}
+
+void Session::WriteSubFolderIni(const std::string& bytes) const
+{
+    if (!test::WriteFileBytes(SubFolderIniPath(), bytes))
+        throw HarnessError("cannot write " + SubFolderIniPath());
+}
+
+StandInHost& Session::StartHost(const HostOptions& options)
+{
+    const std::string& program = Arguments().host;
+    if (program.empty())
+        throw HarnessError("no --host= argument: where is StandInHost.exe?");
+    const std::string log = root_.File("host-" + std::to_string(hosts_.size() + 1) + ".log");
+    hosts_.push_back(std::make_unique<StandInHost>(program, options, log, root_.Path()));
+    return *hosts_.back();
+}
+
+Process& Session::StartQuorbel(const std::vector<std::string>& arguments)
+{
+    const std::string& source = Arguments().quorbel;
+    if (source.empty())
+        throw HarnessError("no --quorbel= argument: where is Quorbel.exe?");
+    const std::string target = ProgramFile("Quorbel.exe");
+    std::error_code error;
+    if (!fs::exists(target, error) &&
+        !fs::copy_file(source, target, fs::copy_options::overwrite_existing, error))
+        throw HarnessError("cannot copy " + source + " to " + target + ": " + error.message());
+    quorbel_ = Process::Start(target, arguments, programFolder_);
+    return quorbel_;
+}
+
+HWND Session::WaitForBar(std::chrono::milliseconds timeout) const
+{
+    HWND bar = nullptr;
+    WaitUntil([&] { return (bar = FindBarWindow(quorbel_.Id())) != nullptr || !quorbel_.IsRunning(); },
+              timeout);
+    if (!bar)
+        throw HarnessError("no bar window appeared");
+    if (!quorbel_.WaitForInputIdle(timeout))
+        throw HarnessError("the bar's message loop did not start");
+    return bar;
+}
+
+}  // namespace quorbel::e2e
