@@ -153,11 +153,15 @@ TEST_F(FolderButtonDialogTest, OffersTheEntrysDecorationOrTheDefaultAndStoresItA
             enabled = 0;
             for (int id : kDecorationControls)
                 enabled += script.IsEnabled(dialog, id);
-            // Black fills the background swatch; 255 is red in the text swatch.
-            script.WaitUntil([&] { return IsWindowVisible(dialog); }, "the dialog shown");
-            UpdateWindow(dialog);
-            background = PixelsOf(dialog, IDC_BACK_SWATCH, RGB(0, 0, 0)) == SwatchArea(dialog, IDC_BACK_SWATCH);
-            textColour = PixelsOf(dialog, IDC_TEXT_SWATCH, RGB(255, 0, 0)) == SwatchArea(dialog, IDC_TEXT_SWATCH);
+            // Black fills the background swatch; 255 is red in the text swatch. Painting
+            // comes a moment after the dialog shows.
+            script.WaitUntil(
+                [&] {
+                    background = PixelsOf(dialog, IDC_BACK_SWATCH, RGB(0, 0, 0)) == SwatchArea(dialog, IDC_BACK_SWATCH);
+                    textColour = PixelsOf(dialog, IDC_TEXT_SWATCH, RGB(255, 0, 0)) == SwatchArea(dialog, IDC_TEXT_SWATCH);
+                    return background == c.background && textColour == c.textColour;
+                },
+                "the swatches painted as offered");
             script.Click(dialog, IDOK);
         });
         EXPECT_EQ(result, IDOK);

@@ -122,6 +122,7 @@ TEST_F(KoreanDialogs, FolderButtonDialogWithADecoration)
         const auto red = [](COLORREF c) { return c == RGB(128, 0, 0); };
         const Screenshot shot = Photograph(s, d, "FolderButtonDialog", [&](const Screenshot& picture) {
             return Count(picture, backSwatch, lightBlue) >= area &&
+                   Count(picture, GetDlgItem(d, IDC_TEXT_SWATCH), red) >= area &&
                    Count(picture, GetDlgItem(d, IDC_TITLE), Written) > 20;
         });
         background = Count(shot, backSwatch, lightBlue);
@@ -132,8 +133,8 @@ TEST_F(KoreanDialogs, FolderButtonDialogWithADecoration)
     });
     EXPECT_EQ(dialog.DoModal(), IDOK);
     EXPECT_EQ(script.Finish(), "");
-    EXPECT_GE(background, area) << "the swatch is filled";
-    EXPECT_GT(darkRed, 0);
+    EXPECT_GE(background, area) << "the swatches are filled";
+    EXPECT_GE(darkRed, area);
     EXPECT_GT(titleInk, 20);
     EXPECT_EQ(dialog.Title(), kArchive);
     EXPECT_EQ(test::ReadFileBytes(folder_.SubmenuIni()),
