@@ -66,6 +66,8 @@ GlueStep DecideGlue(GlueWorld& world)
         step.show = true;
     else if (minimised)
         step.hide = HideUnlessOwnForeground(world);
+    else
+        step.raise = world.ForegroundChangedLately();
     return step;
 }
 

@@ -22,6 +22,9 @@ public:
     virtual bool ForegroundOnBarThread() = 0;
     virtual bool BarVisible() = 0;
     virtual Rect ForegroundRect() = 0;
+    // True for a short while after the foreground window changed: a window that comes
+    // to the front may reach the screen some ticks after it was activated.
+    virtual bool ForegroundChangedLately() = 0;
     virtual Rect BarRect() = 0;
 
     // Settings, read afresh on every tick that needs them.
@@ -29,6 +32,10 @@ public:
     virtual int GlueX() = 0;
     virtual int GlueY() = 0;
 };
+
+// How many ticks after a change of the foreground window the bar keeps asserting its
+// place on top of the host (half a second).
+inline constexpr int kRaiseTicksAfterChange = 10;
 
 // Step one of a tick: tracking a Ctrl-drag of the bar.
 struct DragStep {
@@ -43,6 +50,10 @@ struct GlueStep {
     std::optional<Point> moveTo;  // move the bar there (without activating it)
     bool show = false;            // show the bar (without activating it), topmost
     bool hide = false;            // hide the bar
+    // The host has just come to the front under a bar that stays visible: put the bar
+    // back on top of it. Some window systems stack an activated window above a topmost
+    // one on screen while their own Z-order still says otherwise.
+    bool raise = false;
 };
 
 GlueStep DecideGlue(GlueWorld& world);

@@ -10,9 +10,14 @@ namespace {
 
 constexpr std::uint32_t kFirstListSize = 20000;
 constexpr std::uint32_t kValueSize = 10240;
+// Twenty megabytes of names: no INI file of the program comes near, and a store that
+// reports every list cut must not lead us on until the address space runs out.
+constexpr std::uint32_t kLargestListSize = kFirstListSize << 10;
 
 // Reads a zero-separated name list (section == nullptr: section names), growing the
-// buffer while the service reports it cut (its length is then the size minus two).
+// buffer while the service reports it cut. A cut list comes back with the size minus
+// two; the platform says minus one when it had to cut double-byte names while turning
+// them into the code page, so both count as cut.
 bool ReadNameList(const char* section, const std::string& path, std::vector<std::string>& names)
 {
     names.clear();
@@ -23,8 +28,10 @@ bool ReadNameList(const char* section, const std::string& path, std::vector<std:
             const auto size = static_cast<std::uint32_t>(buffer.size());
             length = Profile().GetString(section, nullptr, nullptr, buffer.data(), size,
                                          path.c_str());
-            if (length != size - 2)
+            if (length + 2 < size)
                 break;
+            if (size >= kLargestListSize)
+                return false;
             buffer.assign(buffer.size() * 2, '\0');
         }
         for (std::uint32_t i = 0; i < length;) {

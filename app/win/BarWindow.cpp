@@ -169,6 +169,9 @@ bool BarWindow::PreTranslateMessage(MSG& message)
     // press becomes a caption drag, and the toolbar never sees it.
     if (message.message == WM_LBUTTONDOWN && message.hwnd == toolbar_.hwnd() && GetKeyState(VK_CONTROL) < 0) {
         PostMessageW(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(message.pt.x, message.pt.y));
+        // The move loop need not let a timer tick through while the button is down, so
+        // the drag is noted here and not left for a tick to see.
+        dragging_ = true;
         return true;
     }
     return fw::Dialog::PreTranslateMessage(message);
@@ -223,13 +226,21 @@ void BarWindow::OnGlueTick()
         SaveGlueOffset();
     dragging_ = drag.dragging;
 
-    WindowGlueWorld world(hwnd());
+    WindowGlueWorld world(hwnd(), lastForeground_, ticksSinceForegroundChange_);
     const GlueStep step = DecideGlue(world);
+    lastForeground_ = world.Foreground();
+    ticksSinceForegroundChange_ = world.TicksSinceChange();
     // Neither following the host nor appearing beside it may take the focus from it.
     if (step.moveTo)
         SetWindowPos(hwnd(), HWND_TOP, step.moveTo->x, step.moveTo->y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
     if (step.show) {
         ShowWindow(hwnd(), SW_SHOWNA);
+        SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+    if (step.raise) {
+        // Leaving the topmost band and coming back restacks the bar on screen as well;
+        // asking for the topmost place it already holds would change nothing.
+        SetWindowPos(hwnd(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
     if (step.hide)

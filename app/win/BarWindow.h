@@ -1,4 +1,5 @@
 #pragma once
+#include "app/GlueTick.h"
 #include "app/win/TrayIcon.h"
 #include "framework/Dialog.h"
 #include "toolbar/win/FolderToolBar.h"
@@ -57,6 +58,8 @@ private:
     BarTrayIcon tray_;
     bool dragging_ = false;       // a Ctrl-drag of the bar is under way
     bool reloadPending_ = false;  // settings changed while the bar was hidden
+    HWND lastForeground_ = nullptr;  // what the previous glue tick found in front
+    int ticksSinceForegroundChange_ = kRaiseTicksAfterChange;
 };
 
 }  // namespace quorbel

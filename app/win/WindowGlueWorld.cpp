@@ -22,7 +22,23 @@ Rect WindowRectOf(HWND window)
     return Rect{r.left, r.top, r.right, r.bottom};
 }
 
-WindowGlueWorld::WindowGlueWorld(HWND bar) : bar_(bar), foreground_(GetForegroundWindow()) {}
+WindowGlueWorld::WindowGlueWorld(HWND bar, HWND previousForeground, int ticksSinceChange)
+    : bar_(bar), previous_(previousForeground), ticksSinceChange_(ticksSinceChange),
+      foreground_(GetForegroundWindow())
+{
+}
+
+int WindowGlueWorld::TicksSinceChange() const
+{
+    if (foreground_ != previous_)
+        return 0;
+    return ticksSinceChange_ < kRaiseTicksAfterChange ? ticksSinceChange_ + 1 : ticksSinceChange_;
+}
+
+bool WindowGlueWorld::ForegroundChangedLately()
+{
+    return TicksSinceChange() < kRaiseTicksAfterChange;
+}
 
 std::string WindowGlueWorld::ForegroundClass()
 {

@@ -9,7 +9,9 @@ namespace quorbel {
 // moment the tick asks them.
 class WindowGlueWorld final : public GlueWorld {
 public:
-    explicit WindowGlueWorld(HWND bar);
+    // `previousForeground` is what the previous tick found in front; `ticksSinceChange`
+    // how many ticks ago the foreground had changed before that.
+    WindowGlueWorld(HWND bar, HWND previousForeground, int ticksSinceChange);
 
     std::string ForegroundClass() override;
     bool ForegroundIsBar() override;
@@ -17,6 +19,10 @@ public:
     bool ForegroundOnBarThread() override;
     bool BarVisible() override;
     Rect ForegroundRect() override;
+    bool ForegroundChangedLately() override;
+    // The count to hand to the next tick's world.
+    int TicksSinceChange() const;
+    HWND Foreground() const { return foreground_; }
     Rect BarRect() override;
     int GlueSetting() override;
     int GlueX() override;
@@ -24,6 +30,8 @@ public:
 
 private:
     HWND bar_;
+    HWND previous_;
+    int ticksSinceChange_;
     HWND foreground_;
 };
 

@@ -31,6 +31,8 @@ struct ScriptedWorld : GlueWorld {
     bool BarVisible() override { asked.insert("visible"); return barVisible; }
     Rect ForegroundRect() override { asked.insert("hostRect"); return host; }
     Rect BarRect() override { asked.insert("barRect"); return bar; }
+    bool foregroundChanged = false;
+    bool ForegroundChangedLately() override { asked.insert("changed"); return foregroundChanged; }
     int GlueSetting() override { asked.insert("bGlue"); return glue; }
     int GlueX() override { asked.insert("iGlueX"); return glueX; }
     int GlueY() override { asked.insert("iGlueY"); return glueY; }
@@ -143,6 +145,28 @@ TEST(DecideGlue, ShowsWhenTheHostComesToTheFront)
     const GlueStep step = DecideGlue(world);
     EXPECT_TRUE(step.show);
     EXPECT_FALSE(step.hide);
+}
+
+TEST(DecideGlue, HostComingToTheFrontUnderAVisibleBarRaisesIt)
+{
+    ScriptedWorld world;
+    world.foregroundChanged = true;
+    GlueStep step = DecideGlue(world);
+    EXPECT_TRUE(step.raise);
+    EXPECT_FALSE(step.show);
+
+    world.foregroundChanged = false;  // the host stays in front: leave the stacking alone
+    EXPECT_FALSE(DecideGlue(world).raise);
+
+    world.foregroundChanged = true;
+    world.barVisible = false;  // showing stacks the bar on top anyway
+    step = DecideGlue(world);
+    EXPECT_TRUE(step.show);
+    EXPECT_FALSE(step.raise);
+
+    world.barVisible = true;
+    world.minimised = true;
+    EXPECT_FALSE(DecideGlue(world).raise);
 }
 
 TEST(DecideGlue, HostClassMatchesInAnyLetterCase)

@@ -53,7 +53,8 @@ TEST_F(StartupTest, BarAppearsGluedToTheHostAndEndsOnCommandOne)
         const RECT r = WindowRectOf(bar);
         return IsWindowVisible(bar) && r.left == hostRect.left + 100 && r.top == hostRect.top + 100;
     }, kDefaultTimeout, Phase::Random));
-    EXPECT_TRUE(HoldsFor([&] { return ForegroundWindow() == host.Window(); }, 4 * kTickPeriod));
+    EXPECT_TRUE(HoldsFor([&] { return ForegroundWindow() == host.Window(); }, 4 * kTickPeriod))
+        << "in front instead: " << ForegroundClassName();
     // Topmost over the host: what lies under the bar's centre is the bar's own.
     const HWND under = WindowFromPoint(CentreOf(bar));
     EXPECT_TRUE(under == bar || IsChild(bar, under)) << ClassNameOf(under);

@@ -176,18 +176,3 @@ std::string MemoryProfileScope::Submenu() const
 }
 
 }  // namespace quorbel::test
-
-#if !defined(_WIN32)
-namespace quorbel {
-
-// Until our own INI reader and writer is linked into the native build it has no profile
-// service; tests install a MemoryProfile, and this stands in meanwhile. Weak, so that
-// the real definition wins wherever it is linked.
-[[gnu::weak]] ProfileApi& PlatformProfile()
-{
-    static test::MemoryProfile standIn;
-    return standIn;
-}
-
-}  // namespace quorbel
-#endif

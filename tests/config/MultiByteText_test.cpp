@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include "config/MultiByteText.h"
+
+namespace quorbel {
+namespace {
+
+constexpr auto npos = std::string_view::npos;
+
+struct ScanCase {
+    const char* name;
+    unsigned codePage;
+    std::string_view text;
+    char separator;
+    std::size_t first;
+    std::size_t last;
+};
+
+class SeparatorScan : public ::testing::TestWithParam<ScanCase> {};
+
+TEST_P(SeparatorScan, NeverTakesATrailByteForASeparator)
+{
+    const ScanCase& c = GetParam();
+    const LeadByteTable lead = LeadByteTable::ForCodePage(c.codePage);
+    EXPECT_EQ(FindFirstChar(c.text, c.separator, lead), c.first);
+    EXPECT_EQ(FindLastChar(c.text, c.separator, lead), c.last);
+    EXPECT_EQ(ContainsChar(c.text, c.separator, lead), c.first != npos);
+}
+
+// CP932 "\x95\x5C" is a kanji whose trail byte is "\", "\x83\x7C" a katakana whose trail
+// byte is "|". CP949 trail bytes never fall on the separators, but its lead bytes do
+// come in pairs: "\xB0\xA1" is one character.
+INSTANTIATE_TEST_SUITE_P(
+    CodePages, SeparatorScan,
+    ::testing::Values(
+        ScanCase{"Cp932BackslashTrailOnly", 932, "C:\x95\x5C", '\\', npos, npos},
+        ScanCase{"Cp932BackslashAfterTrail", 932, "C:\\\x95\x5C\\x", '\\', 2, 5},
+        ScanCase{"Cp932BarTrailInLabel", 932, "\x83\x7C|D:\\\x83\x7C", '|', 2, 2},
+        ScanCase{"Cp932BarTrailOnly", 932, "\x83\x7C\x83\x7C", '|', npos, npos},
+        ScanCase{"Cp932CommaAfterKanji", 932, "\x95\x5C,", ',', 2, 2},
+        ScanCase{"Cp932LoneLeadByteAtTheEnd", 932, "a|\x95", '|', 1, 1},
+        ScanCase{"Cp949Path", 949, "\xB0\xA1|C:\\\xB3\xAA\\\xB4\xD9", '\\', 5, 8},
+        ScanCase{"Cp949Bar", 949, "\xC7\xD1|\xB1\xDB|", '|', 2, 5},
+        ScanCase{"SingleByteSeesEveryByte", 0, "\x95\x5C", '\\', 1, 1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(TextAroundSeparators, SplitsEntryTextsOnRealSeparatorsOnly)
+{
+    const LeadByteTable sjis = LeadByteTable::ForCodePage(932);
+    // Label "\x83\x7C" (its trail byte is "|"), path D:\<kanji ending in 5C>\x.
+    const std::string_view entry = "\x83\x7C|D:\\\x95\x5C\\x";
+    EXPECT_EQ(TextBeforeFirst(entry, '|', sjis), "\x83\x7C");
+    EXPECT_EQ(TextAfterFirst(entry, '|', sjis), "D:\\\x95\x5C\\x");
+    EXPECT_EQ(TextAfterLast(entry, '\\', sjis), "x");
+    EXPECT_EQ(TextAfterLast("D:\\\x95\x5C", '\\', sjis), "\x95\x5C");
+
+    EXPECT_EQ(TextBeforeFirst("no bar", '|', sjis), "");
+    EXPECT_EQ(TextAfterFirst("no bar", '|', sjis), "no bar");
+    EXPECT_EQ(TextAfterLast("a|b|c", '|', sjis), "c");
+    EXPECT_EQ(TextAfterFirst("a|b|c", '|', sjis), "b|c");
+}
+
+TEST(LeadByteTable, KnowsTheDoubleByteCodePages)
+{
+    const LeadByteTable sjis = LeadByteTable::ForCodePage(932);
+    const LeadByteTable uhc = LeadByteTable::ForCodePage(949);
+    EXPECT_TRUE(sjis.IsLead(0x81));
+    EXPECT_TRUE(sjis.IsLead(0x9F));
+    EXPECT_FALSE(sjis.IsLead(0xA1));  // half-width katakana stand alone
+    EXPECT_TRUE(sjis.IsLead(0xE0));
+    EXPECT_TRUE(sjis.IsLead(0xFC));
+    EXPECT_FALSE(sjis.IsLead(0xFD));
+    EXPECT_TRUE(uhc.IsLead(0x81));
+    EXPECT_TRUE(uhc.IsLead(0xFE));
+    EXPECT_FALSE(uhc.IsLead(0x80));
+    EXPECT_FALSE(uhc.IsLead(0xFF));
+    for (unsigned b = 0; b < 0x80; ++b) {
+        EXPECT_FALSE(sjis.IsLead(static_cast<unsigned char>(b)));
+        EXPECT_FALSE(uhc.IsLead(static_cast<unsigned char>(b)));
+    }
+    for (unsigned b = 0; b < 256; ++b)
+        EXPECT_FALSE(LeadByteTable::ForCodePage(1252).IsLead(static_cast<unsigned char>(b)));
+}
+
+TEST(ActiveLeadBytes, CanBeChosenAndRestored)
+{
+    const LeadByteTable sjis = LeadByteTable::ForCodePage(932);
+    const bool platformLead = ActiveLeadBytes().IsLead(0x95);
+    SetActiveLeadBytes(&sjis);
+    EXPECT_EQ(FindFirstChar("\x95\x5C\\", '\\'), 2u);
+    SetActiveLeadBytes(nullptr);
+    EXPECT_EQ(ActiveLeadBytes().IsLead(0x95), platformLead);
+}
+
+}  // namespace
+}  // namespace quorbel

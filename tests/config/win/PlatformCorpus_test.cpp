@@ -1,0 +1,68 @@
+// The conformance corpus against the platform's own profile functions, and against ours
+// with the platform's lead bytes, for the cases of the code page this run has (tests.cmake
+// runs this program again under Korean and Japanese locales, which give 949 and 932).
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "config/IniFileProfile.h"
+#include "config/win/Win32Profile.h"
+#include "tests/support/CorpusRunner.h"
+
+namespace quorbel::test {
+namespace {
+
+bool IsDoubleByteCodePage(unsigned codePage)
+{
+    return codePage == 932 || codePage == 936 || codePage == 949 || codePage == 950;
+}
+
+bool BelongsToThisRun(const CorpusCase& c)
+{
+    const unsigned active = GetACP();
+    return c.codePage == 0 ? !IsDoubleByteCodePage(active) : c.codePage == active;
+}
+
+std::vector<CorpusCase> CasesOfThisRun()
+{
+    std::vector<CorpusCase> cases;
+    for (const CorpusCase& c : CorpusCases(QUORBEL_CORPUS_DIR))
+        if (BelongsToThisRun(c))
+            cases.push_back(c);
+    return cases;
+}
+
+TEST(PlatformCorpusRun, HasTheCodePageItWasStartedFor)
+{
+    // A locale Wine does not know would silently run the single-byte cases again.
+    if (const char* wanted = std::getenv("QUORBEL_EXPECT_CODEPAGE"))
+        EXPECT_EQ(GetACP(), static_cast<unsigned>(std::atoi(wanted)));
+    EXPECT_EQ(CorpusLoadError(), "");
+    EXPECT_FALSE(CasesOfThisRun().empty());
+}
+
+class PlatformCorpus : public ::testing::TestWithParam<CorpusCase> {};
+
+TEST_P(PlatformCorpus, PlatformGivesWhatTheCorpusSays)
+{
+    const CorpusCase& c = GetParam();
+    Win32Profile platform;
+    for (const std::string& failure : RunCorpusCase(c, Implementation::Platform, platform))
+        ADD_FAILURE() << c.source << " " << c.id << "\n  " << failure;
+}
+
+TEST_P(PlatformCorpus, OursGivesWhatTheCorpusSaysWithThePlatformsLeadBytes)
+{
+    const CorpusCase& c = GetParam();
+    IniFileProfile ours;
+    for (const std::string& failure : RunCorpusCase(c, Implementation::Ours, ours))
+        ADD_FAILURE() << c.source << " " << c.id << "\n  " << failure;
+}
+
+INSTANTIATE_TEST_SUITE_P(Corpus, PlatformCorpus, ::testing::ValuesIn(CasesOfThisRun()),
+                         [](const auto& info) { return CorpusTestName(info.param); });
+
+}  // namespace
+}  // namespace quorbel::test

@@ -1,0 +1,296 @@
+// The bar glued to the stand-in host: where it goes, when it shows and hides, what a
+// Ctrl-drag stores, and that none of it takes the keyboard focus from the host.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+
+#include "tests/e2e/support/E2eTest.h"
+#include "tests/e2e/support/IniFiles.h"
+#include "tests/e2e/support/Screenshot.h"
+#include "tests/e2e/support/Input.h"
+#include "tests/e2e/support/WindowQueries.h"
+#include "tests/support/TestFiles.h"
+
+namespace quorbel::e2e {
+namespace {
+
+// Generous enough for a loaded machine; the time the bar takes is measured by the
+// benchmarks, not here.
+constexpr std::chrono::milliseconds kSoon = 2s;
+
+std::string MainWith(const std::string& settings)
+{
+    return test::Crlf("[main]\nsize=1\nbTray=0\n" + settings +
+                      "[0]\nsButtonText=Windows\nsFolderPath=C:\\windows\nsubkey=k\n");
+}
+
+// A window of another program: the test's own process is not the bar's.
+class OtherProgramWindow {
+public:
+    OtherProgramWindow()
+    {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = DefWindowProcW;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+        wc.lpszClassName = L"QuorbelTestOtherProgram";
+        RegisterClassW(&wc);
+        window_ = CreateWindowExW(0, wc.lpszClassName, L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 700, 500, 300,
+                                  200, nullptr, nullptr, wc.hInstance, nullptr);
+    }
+    ~OtherProgramWindow() { DestroyWindow(window_); }
+    HWND hwnd() const { return window_; }
+
+private:
+    HWND window_;
+};
+
+bool InMoveLoop(HWND window)
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(ThreadIdOf(window), &info) && (info.flags & GUI_INMOVESIZE);
+}
+
+// Presses the left button at `from`, waits until the window system moves the window,
+// follows it in steps to `to`, and lets go. Events sent all at once would be over before
+// the move began, which no person manages.
+bool DragAtHumanPace(HWND window, POINT from, POINT to)
+{
+    MoveMouse(from);
+    MouseDown(MouseButton::Left);
+    const bool moving = WaitUntil([&] { return InMoveLoop(window); }, 2s);
+    constexpr int kSteps = 5;
+    for (int i = 1; i <= kSteps && moving; ++i) {
+        const RECT before = WindowRectOf(window);
+        MoveMouse(POINT{from.x + (to.x - from.x) * i / kSteps, from.y + (to.y - from.y) * i / kSteps});
+        WaitUntil([&] { return WindowRectOf(window).left != before.left; }, 1s);
+    }
+    MouseUp(MouseButton::Left);
+    WaitUntil([&] { return !InMoveLoop(window); }, 2s);
+    return moving;
+}
+
+class GlueTest : public E2eTest {
+protected:
+    // Starts host and bar and brings the host to the front; the bar then glues.
+    HWND StartGlued(const std::string& settings, const HostOptions& options = HostOptions())
+    {
+        HostOptions placed = options;
+        if (!placed.rect)
+            placed.rect = RECT{200, 150, 640, 420};
+        host_ = &session.StartHost(placed);
+        session.WriteQuorbelIni(MainWith(settings));
+        session.StartQuorbel();
+        const HWND bar = session.WaitForBar();
+        EXPECT_TRUE(BringToForeground(host_->Window())) << "in front: " << ForegroundClassName();
+        return bar;
+    }
+
+    bool BarAt(HWND bar, int x, int y)
+    {
+        const RECT r = WindowRectOf(bar);
+        return IsWindowVisible(bar) && r.left == x && r.top == y;
+    }
+
+    static int ButtonFacePixels(HWND bar)
+    {
+        const RECT area = WindowRectOf(bar);
+        const Screenshot shot = Screenshot::Of(area);
+        const COLORREF face = GetSysColor(COLOR_BTNFACE);
+        int count = 0;
+        for (LONG y = area.top; y < area.bottom; ++y)
+            for (LONG x = area.left; x < area.right; ++x)
+                count += shot.PixelAt(POINT{x, y}) == face;
+        return count;
+    }
+
+    bool HostKeepsTheFocus()
+    {
+        return HoldsFor([&] { return ForegroundWindow() == host_->Window(); }, 4 * kTickPeriod);
+    }
+
+    StandInHost* host_ = nullptr;
+};
+
+TEST_F(GlueTest, StoredOffsetsAreHonouredNegativeOnesToo)
+{
+    const HWND bar = StartGlued("iGlueX=-30\niGlueY=-12\n");
+    const RECT host = WindowRectOf(host_->Window());
+    EXPECT_TRUE(WaitUntil([&] { return BarAt(bar, host.left - 30, host.top - 12); }, kSoon, Phase::Random));
+    EXPECT_TRUE(HostKeepsTheFocus()) << "in front instead: " << ForegroundClassName();
+}
+
+TEST_F(GlueTest, HandEditOfTheOffsetMovesTheBarAtOnce)
+{
+    const HWND bar = StartGlued("iGlueX=40\niGlueY=20\n");
+    const RECT host = WindowRectOf(host_->Window());
+    ASSERT_TRUE(WaitUntil([&] { return BarAt(bar, host.left + 40, host.top + 20); }, kSoon));
+    // Same length, same second: the next read must still see it.
+    WritePrivateProfileStringA("main", "iGlueX", "70", session.QuorbelIniPath().c_str());
+    EXPECT_TRUE(WaitUntil([&] { return BarAt(bar, host.left + 70, host.top + 20); }, kSoon, Phase::Random));
+    EXPECT_TRUE(HostKeepsTheFocus());
+}
+
+TEST_F(GlueTest, GlueOffKeepsTheBarStillButItStillShowsAndHides)
+{
+    const HWND bar = StartGlued("bGlue=0\nx=30\ny=600\n");
+    ASSERT_TRUE(WaitUntil([&] { return BarAt(bar, 30, 600); }, kSoon));
+    EXPECT_TRUE(HoldsFor([&] { return BarAt(bar, 30, 600); }, 6 * kTickPeriod));
+
+    OtherProgramWindow other;
+    ASSERT_TRUE(BringToForeground(other.hwnd()));
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(bar); }, kSoon, Phase::Random));
+    ASSERT_TRUE(BringToForeground(host_->Window()));
+    EXPECT_TRUE(WaitUntil([&] { return BarAt(bar, 30, 600); }, kSoon, Phase::Random));
+}
+
+TEST_F(GlueTest, ShowsWithTheHostAndHidesForOtherPrograms)
+{
+    const HWND bar = StartGlued("");
+    const RECT host = WindowRectOf(host_->Window());
+    ASSERT_TRUE(WaitUntil([&] { return BarAt(bar, host.left + 100, host.top + 100); }, kSoon));
+
+    OtherProgramWindow other;
+    for (int round = 0; round < 3; ++round) {
+        ASSERT_TRUE(BringToForeground(other.hwnd()));
+        EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(bar); }, kSoon, Phase::Random)) << round;
+        ASSERT_TRUE(BringToForeground(host_->Window()));
+        EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(bar); }, kSoon, Phase::Random)) << round;
+        // Appearing beside the host must not take the focus from it.
+        EXPECT_TRUE(HostKeepsTheFocus()) << "round " << round << ", in front: " << ForegroundClassName();
+    }
+    // Shown on top of the host on the screen too, not only in the window list: the bar
+    // lies over the host's white folder list, and its toolbar is painted in button face.
+    EXPECT_TRUE(WaitUntil([&] { return ButtonFacePixels(bar) > 50; }, kSoon)) << ButtonFacePixels(bar);
+}
+
+TEST_F(GlueTest, MinimisingTheHostHidesTheBarAndRestoringShowsIt)
+{
+    const HWND bar = StartGlued("");
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(bar); }, kSoon));
+    ASSERT_TRUE(SendWithTimeout(host_->Window(), WM_SYSCOMMAND, SC_MINIMIZE, 0).has_value());
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(bar); }, kSoon, Phase::Random));
+    ASSERT_TRUE(SendWithTimeout(host_->Window(), WM_SYSCOMMAND, SC_RESTORE, 0).has_value());
+    ASSERT_TRUE(BringToForeground(host_->Window()));
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(bar); }, kSoon, Phase::Random));
+}
+
+TEST_F(GlueTest, TheProgramsOwnAboutBoxKeepsTheBarVisible)
+{
+    const HWND bar = StartGlued("");
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(bar); }, kSoon));
+    // The tray menu's About item.
+    PostMessageW(bar, WM_COMMAND, 16, 0);
+    HWND about = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        for (HWND dialog : DialogsOf(session.Quorbel().Id()))
+            if (dialog != bar && IsWindowVisible(dialog))
+                about = dialog;
+        return about != nullptr;
+    }));
+    EXPECT_EQ(TextOf(about), "Quorbel");
+    ASSERT_TRUE(BringToForeground(about));
+    EXPECT_TRUE(HoldsFor([&] { return IsWindowVisible(bar); }, 6 * kTickPeriod));
+    PostMessageW(about, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(about); }));
+    EXPECT_TRUE(session.Quorbel().IsRunning());
+}
+
+TEST_F(GlueTest, EscapeDoesNotEndTheBar)
+{
+    const HWND bar = StartGlued("");
+    ASSERT_TRUE(BringToForeground(bar));
+    PressKey(VK_ESCAPE);
+    PostMessageW(bar, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(HoldsFor([&] { return session.Quorbel().IsRunning() && IsWindow(bar); }, 6 * kTickPeriod));
+}
+
+TEST_F(GlueTest, CtrlDragStoresTheNewOffset)
+{
+    const HWND bar = StartGlued("iGlueX=100\niGlueY=100\n");
+    const RECT host = WindowRectOf(host_->Window());
+    ASSERT_TRUE(WaitUntil([&] { return BarAt(bar, host.left + 100, host.top + 100); }, kSoon));
+
+    const POINT from = CentreOf(bar);
+    {
+        HeldKey ctrl(VK_CONTROL);
+        ASSERT_TRUE(DragAtHumanPace(bar, from, POINT{from.x + 60, from.y + 35}));
+    }
+    EXPECT_TRUE(WaitUntil([&] {
+        return ReadIniInt(session.QuorbelIniPath(), "main", "iGlueX", 0) == 160 &&
+               ReadIniInt(session.QuorbelIniPath(), "main", "iGlueY", 0) == 135;
+    }, kSoon)) << "stored " << ReadIniInt(session.QuorbelIniPath(), "main", "iGlueX", 0) << ","
+               << ReadIniInt(session.QuorbelIniPath(), "main", "iGlueY", 0);
+    // The toolbar never saw the press: no folder change was typed.
+    EXPECT_FALSE(host_->Log().Contains("return cd C:\\windows"));
+}
+
+TEST_F(GlueTest, CtrlDragWhileTheHostIsMinimisedStoresNothing)
+{
+    const HWND bar = StartGlued("iGlueX=100\niGlueY=100\n");
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(bar); }, kSoon));
+    const std::string before = test::ReadFileBytes(session.QuorbelIniPath());
+    // The bar's own window in front keeps it shown while the host goes down.
+    ASSERT_TRUE(BringToForeground(bar));
+    ASSERT_TRUE(SendWithTimeout(host_->Window(), WM_SYSCOMMAND, SC_MINIMIZE, 0).has_value());
+    ASSERT_TRUE(IsIconic(host_->Window()));
+    const POINT from = CentreOf(bar);
+    {
+        HeldKey ctrl(VK_CONTROL);
+        DragAtHumanPace(bar, from, POINT{from.x + 40, from.y + 40});
+    }
+    EXPECT_TRUE(HoldsFor([&] { return test::ReadFileBytes(session.QuorbelIniPath()) == before; }, 6 * kTickPeriod));
+}
+
+TEST_F(GlueTest, AbsurdOffsetsAreObeyedWithoutHarm)
+{
+    const HWND bar = StartGlued("iGlueX=2000000000\niGlueY=-2000000000\nx=99999999\n");
+    // Wherever the window system puts such a bar, the program keeps answering.
+    EXPECT_TRUE(HoldsFor([&] { return IsAnswering(bar) && session.Quorbel().IsRunning(); }, 10 * kTickPeriod));
+    ASSERT_TRUE(SendWithTimeout(bar, WM_COMMAND, IDOK, 0).has_value());
+    EXPECT_TRUE(session.Quorbel().WaitForExit(kDefaultTimeout));
+}
+
+TEST_F(GlueTest, HostClosedKilledOrDoubledLeavesTheBarWorking)
+{
+    const HWND bar = StartGlued("");
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(bar); }, kSoon));
+
+    // A second host in front: the bar follows it.
+    HostOptions second;
+    second.rect = RECT{500, 400, 400, 300};
+    second.title = "second";
+    StandInHost& other = session.StartHost(second);
+    ASSERT_TRUE(BringToForeground(other.Window()));
+    EXPECT_TRUE(WaitUntil([&] { return BarAt(bar, 600, 500); }, kSoon, Phase::Random));
+
+    // Killed, then closed: no host is left; the bar hides and keeps answering.
+    other.GetProcess().Kill();
+    ASSERT_TRUE(host_->Close(kDefaultTimeout));
+    OtherProgramWindow elsewhere;
+    BringToForeground(elsewhere.hwnd());
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(bar); }, kSoon));
+    EXPECT_TRUE(IsAnswering(bar));
+    EXPECT_TRUE(session.Quorbel().IsRunning());
+}
+
+TEST_F(GlueTest, ANewStartWorksAfterTheFirstEndedOrWasKilled)
+{
+    StartGlued("");
+    session.Quorbel().Kill();
+    ASSERT_TRUE(session.Quorbel().WaitForExit(kDefaultTimeout));
+    Process& again = session.StartQuorbel();
+    const HWND bar = session.WaitForBar();
+    EXPECT_TRUE(again.IsRunning());
+    ASSERT_TRUE(SendWithTimeout(bar, WM_COMMAND, IDOK, 0).has_value());
+    ASSERT_TRUE(again.WaitForExit(kDefaultTimeout));
+    Process& third = session.StartQuorbel();
+    session.WaitForBar();
+    EXPECT_TRUE(third.IsRunning());
+}
+
+}  // namespace
+}  // namespace quorbel::e2e
