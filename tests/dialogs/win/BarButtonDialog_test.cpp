@@ -84,11 +84,14 @@ TEST_F(BarButtonDialogTest, CancelWritesNothing)
 }
 
 // The menu part of the template is hidden and cut off: OK and Cancel move up to where
-// "메뉴 꾸미기" was, and the window ends 35 pixels below Cancel.
+// "메뉴 꾸미기" was, and the window ends 35 pixels below Cancel. The window opens below
+// its anchor, pulled in from the right screen edge but never moved up from the bottom
+// (placement is shared with FolderButtonDialog).
 TEST_F(BarButtonDialogTest, HidesTheMenuPartAndShrinksBelowTheMovedButtons)
 {
     WriteMain(kTwoButtons);
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
     struct Seen {
         bool hintShown, decorateShown, groupShown, pathShown;
         RECT decorate, ok, cancel, window;
@@ -96,7 +99,11 @@ TEST_F(BarButtonDialogTest, HidesTheMenuPartAndShrinksBelowTheMovedButtons)
     struct {
         Rect anchor;
         bool pulledIn;
-    } const cases[] = {{{10, 10, 40, 34}, false}, {{screenWidth - 30, 50, screenWidth, 74}, true}};
+    } const cases[] = {
+        {{10, 10, 40, 34}, false},
+        {{screenWidth - 30, 50, screenWidth, 74}, true},
+        {{300, screenHeight - 30, 340, screenHeight - 6}, false},  // past the bottom: stays there
+    };
     for (const auto& [anchor, pulledIn] : cases) {
         Seen seen{};
         Run(1, anchor, [&](DialogScript& script) {
