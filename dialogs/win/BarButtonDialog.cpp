@@ -24,7 +24,7 @@ BOOL BarButtonDialog::OnInitDialog()
     SetItemTextA(IDC_COMMAND, fields.command);
     SetItemTextA(IDC_PATH, fields.folderPath);
     ShowWindow(Item(IDC_SEPARATOR_HINT), SW_HIDE);
-    anchor_.left = PlaceDialogBelow(hwnd(), anchor_).x;
+    PlaceDialogBelow(hwnd(), anchor_);
     FoldAwayDecoration();
     return TRUE;
 }

@@ -20,7 +20,7 @@ private:
     void FoldAwayDecoration() const;
 
     BarButtonEditor editor_;
-    Rect anchor_;
+    const Rect anchor_;
 };
 
 }  // namespace quorbel

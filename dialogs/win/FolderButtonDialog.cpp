@@ -37,7 +37,7 @@ BOOL FolderButtonDialog::OnInitDialog()
     SetItemTextA(IDC_TITLE, fields.title);
     SetItemTextA(IDC_PATH, fields.path);
 
-    anchor_.left = PlaceDialogBelow(hwnd(), anchor_).x;
+    PlaceDialogBelow(hwnd(), anchor_);
     EnableDecoration(false);
     ShowDecoration(editor_.OfferedDecoration());
     return TRUE;

@@ -38,7 +38,7 @@ private:
     FolderEntryEditor editor_;
     std::string path_;
     std::string title_;
-    Rect anchor_;
+    const Rect anchor_;
 };
 
 }  // namespace quorbel
