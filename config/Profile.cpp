@@ -1,4 +1,5 @@
 #include "config/ProfileApi.h"
+#include "config/ProfileCache.h"
 
 namespace quorbel {
 
@@ -8,7 +9,7 @@ ProfileApi* g_active = nullptr;
 
 ProfileApi& Profile()
 {
-    return g_active ? *g_active : PlatformProfile();
+    return g_active ? *g_active : CachedPlatformProfile();
 }
 
 void UseProfile(ProfileApi* api)

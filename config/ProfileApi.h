@@ -31,7 +31,8 @@ public:
     virtual bool WriteSection(const char* section, const char* lines, const char* path) = 0;
 };
 
-// The store the program reads and writes through.
+// The store the program reads and writes through: the platform's service, with reads of
+// unchanged files answered from memory.
 ProfileApi& Profile();
 
 // Makes `api` the store until called again; null goes back to the platform's own.

@@ -31,6 +31,24 @@ bool ToolBar::Create(HWND parent, DWORD style, UINT id)
     return true;
 }
 
+bool ToolBar::Recreate()
+{
+    HWND old = hwnd();
+    HWND parent = GetParent(old);
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(old, GWL_STYLE));
+    const UINT id = static_cast<UINT>(GetDlgCtrlID(old));
+    RECT place;
+    GetWindowRect(old, &place);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&place), 2);
+    Detach();
+    DestroyWindow(old);
+    if (!Create(parent, style, id))
+        return false;
+    SetWindowPos(hwnd(), nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    return true;
+}
+
 SIZE ToolBar::CalcFixedLayout() const
 {
     int right = 0;
@@ -65,61 +83,34 @@ int ToolBar::HitTest(POINT client) const
     return static_cast<int>(SendMessageW(hwnd(), TB_HITTEST, 0, reinterpret_cast<LPARAM>(&client)));
 }
 
-void ToolBar::RemoveAllButtons()
+void ToolBar::SetButtons(const std::vector<Button>& buttons)
 {
-    for (int i = ButtonCount() - 1; i >= 0; --i)
-        SendMessageW(hwnd(), TB_DELETEBUTTON, static_cast<WPARAM>(i), 0);
-}
-
-void ToolBar::AddBlankButtons(int count)
-{
-    if (count <= 0)
+    // Every deletion lays the remaining buttons out again; a fresh control costs less
+    // than a hundred layouts.
+    if (ButtonCount() > 0 && !Recreate())
         return;
-    std::vector<TBBUTTON> buttons(static_cast<std::size_t>(count));
-    for (TBBUTTON& b : buttons) {
-        b.iBitmap = 0;
-        b.idCommand = 0;
-        b.fsState = TBSTATE_ENABLED;
-        b.fsStyle = BTNS_BUTTON;
-        b.iString = -1;
+    SendMessageW(hwnd(), WM_SETREDRAW, FALSE, 0);
+
+    std::vector<TBBUTTON> added(buttons.size());
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        added[i].iBitmap = buttons[i].image;
+        added[i].idCommand = buttons[i].commandId;
+        added[i].fsState = TBSTATE_ENABLED;
+        added[i].fsStyle = buttons[i].style;
+        // A pointer in place of a string index: the caption itself.
+        added[i].iString = reinterpret_cast<INT_PTR>(buttons[i].caption.c_str());
     }
-    SendMessageW(hwnd(), TB_ADDBUTTONSW, static_cast<WPARAM>(buttons.size()),
-                 reinterpret_cast<LPARAM>(buttons.data()));
-}
+    if (!added.empty())
+        SendMessageW(hwnd(), TB_ADDBUTTONSW, added.size(), reinterpret_cast<LPARAM>(added.data()));
 
-void ToolBar::SetButton(int index, int commandId, BYTE style, int image, const std::string& text)
-{
-    TBBUTTONINFOA info{};
-    info.cbSize = sizeof info;
-    info.dwMask = TBIF_BYINDEX | TBIF_COMMAND | TBIF_STYLE | TBIF_IMAGE | TBIF_TEXT;
-    info.idCommand = commandId;
-    info.fsStyle = style;
-    info.iImage = image;
-    info.pszText = const_cast<char*>(text.c_str());
-    SendMessageA(hwnd(), TB_SETBUTTONINFOA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&info));
-}
-
-void ToolBar::SetButton(int index, int commandId, BYTE style, int image, const std::wstring& text)
-{
-    TBBUTTONINFOW info{};
-    info.cbSize = sizeof info;
-    info.dwMask = TBIF_BYINDEX | TBIF_COMMAND | TBIF_STYLE | TBIF_IMAGE | TBIF_TEXT;
-    info.idCommand = commandId;
-    info.fsStyle = style;
-    info.iImage = image;
-    info.pszText = const_cast<wchar_t*>(text.c_str());
-    SendMessageW(hwnd(), TB_SETBUTTONINFOW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&info));
+    SendMessageW(hwnd(), WM_SETREDRAW, TRUE, 0);
+    SendMessageW(hwnd(), TB_AUTOSIZE, 0, 0);
+    InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
 void ToolBar::SetImageList(HIMAGELIST images)
 {
     SendMessageW(hwnd(), TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
-}
-
-void ToolBar::Relayout()
-{
-    SendMessageW(hwnd(), TB_AUTOSIZE, 0, 0);
-    InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
 LRESULT ToolBar::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <string>
+#include <vector>
 
 #include "framework/Window.h"
 
@@ -32,15 +33,19 @@ public:
     RECT ItemRect(int index) const;  // in the control's client coordinates
     int HitTest(POINT client) const;  // button index, or negative beside the buttons
 
-    void RemoveAllButtons();
-    // Appends `count` enabled plain buttons with command id 0, image 0 and no caption.
-    void AddBlankButtons(int count);
-    // Sets command id, style, image and caption of the button at `index`.
-    void SetButton(int index, int commandId, BYTE style, int image, const std::string& text);
-    void SetButton(int index, int commandId, BYTE style, int image, const std::wstring& text);
+    // One enabled button as the strip shows it.
+    struct Button {
+        int commandId = 0;
+        BYTE style = BTNS_BUTTON;
+        int image = 0;
+        std::wstring caption;
+    };
+
+    // Replaces every button with `buttons`, laid out once: the control measures and
+    // places its buttons again after every single change, which a bar of a hundred
+    // buttons would pay a hundred times over.
+    void SetButtons(const std::vector<Button>& buttons);
     void SetImageList(HIMAGELIST images);
-    // Lays the buttons out again after a change.
-    void Relayout();
 
 protected:
     // Runs once the window exists (in place of WM_CREATE, which a subclass never sees).
@@ -48,6 +53,8 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // Replaces the control with a new empty one of the same style, id and place.
+    bool Recreate();
     void PaintBorders();
 };
 

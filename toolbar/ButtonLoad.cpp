@@ -75,7 +75,7 @@ ButtonLoad LoadButtonModel(const std::function<void()>& reportInvalid)
         face.blank = false;
         face.caption = record.caption;
         face.commandId = kFirstButtonCommand + n;
-        face.image = LoadSubmenu(record.submenuKey).empty() ? kImageNoEntries : kImageWithEntries;
+        face.image = HasSubmenuEntries(record.submenuKey) ? kImageWithEntries : kImageNoEntries;
         load.records.push_back(std::move(record));
     }
     return load;

@@ -43,6 +43,17 @@ SubmenuEntries LoadSubmenu(const std::string& submenuKey)
         [&](const std::string& key) { return decorations.ReadString(key.c_str()); });
 }
 
+bool HasSubmenuEntries(const std::string& submenuKey)
+{
+    const IniSection section = EntrySection(submenuKey);
+    std::vector<std::string> keys;
+    ListSectionKeys(section.Name(), section.Path(), keys);
+    for (const std::string& key : keys)
+        if (!section.ReadString(key.c_str()).empty())
+            return true;
+    return false;
+}
+
 void ClearSubmenuEntry(const std::string& submenuKey, const std::string& entryKey)
 {
     EntrySection(submenuKey).WriteString(entryKey.c_str(), "");

@@ -28,6 +28,10 @@ SubmenuEntries ReadSubmenu(const std::vector<std::string>& keys,
 // of the same keys from its "E" section.
 SubmenuEntries LoadSubmenu(const std::string& submenuKey);
 
+// True when the folder menu named `submenuKey` has at least one entry: what the button's
+// image shows. Reads no further than the first entry it finds.
+bool HasSubmenuEntries(const std::string& submenuKey);
+
 // Removes an entry from its menu the way the menu's Ctrl-choice does: its value becomes
 // empty text (the key stays as a free slot) and its decoration is kept. The key is the
 // name as listed, so a hand-made key such as "05" or "x" empties exactly that entry.

@@ -1,16 +1,14 @@
 #include "app/win/BarWindow.h"
 
-#include "app/BarFit.h"
-#include "app/GlueTick.h"
 #include "app/win/AboutDialog.h"
 #include "app/win/BarApp.h"
 #include "app/win/WindowGlueWorld.h"
+#include "app/win/BarFitting.h"
 #include "config/ConfigNames.h"
 #include "config/IniPath.h"
 #include "config/IniSection.h"
 #include "framework/Handles.h"
 #include "framework/MenuTable.h"
-#include "host/HostNames.h"
 #include "host/win/HostControl.h"
 #include "resources/resource.h"
 #include "toolbar/ButtonLoad.h"
@@ -91,25 +89,7 @@ void BarWindow::CreateToolBar()
 
 void BarWindow::FitToToolbar(bool initial)
 {
-    const SIZE layout = toolbar_.CalcFixedLayout();
-    const int count = toolbar_.ButtonCount();
-    const int lastRight = count > 0 ? toolbar_.ItemRect(count - 1).right : 0;
-    const BarFit fit = FitBarToToolbar(layout.cy, lastRight);
-
-    MoveWindow(toolbar_.hwnd(), fit.toolbar.left, fit.toolbar.top, fit.toolbar.Width(), fit.toolbar.Height(), TRUE);
-
-    int x = 0;
-    int y = 0;
-    UINT flags = SWP_SHOWWINDOW | SWP_NOACTIVATE;
-    if (initial) {
-        const IniSection settings = MainSettings();
-        x = settings.ReadInt(key::kX, kDefaultBarX);
-        y = settings.ReadInt(key::kY, kDefaultBarY);
-    } else {
-        flags |= SWP_NOMOVE;
-    }
-    // Showing must not activate the bar: the keyboard focus stays with the host.
-    SetWindowPos(hwnd(), HWND_TOPMOST, x, y, fit.barWidth, fit.barHeight, flags);
+    FitBarToToolBar(hwnd(), toolbar_, initial);
 }
 
 void BarWindow::ReloadButtons()
@@ -120,13 +100,7 @@ void BarWindow::ReloadButtons()
 
 void BarWindow::SaveGlueOffset()
 {
-    HWND host = FindHostWindow();
-    if (!host || IsIconic(host))
-        return;
-    const Point offset = GlueOffset(WindowRectOf(host), WindowRectOf(hwnd()));
-    const IniSection settings = MainSettings();
-    settings.WriteInt(key::kGlueX, offset.x);
-    settings.WriteInt(key::kGlueY, offset.y);
+    quorbel::SaveGlueOffset(hwnd());
 }
 
 bool BarWindow::ActivateButton(int index, bool showMenu)
@@ -169,9 +143,7 @@ bool BarWindow::PreTranslateMessage(MSG& message)
     // press becomes a caption drag, and the toolbar never sees it.
     if (message.message == WM_LBUTTONDOWN && message.hwnd == toolbar_.hwnd() && GetKeyState(VK_CONTROL) < 0) {
         PostMessageW(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(message.pt.x, message.pt.y));
-        // The move loop need not let a timer tick through while the button is down, so
-        // the drag is noted here and not left for a tick to see.
-        dragging_ = true;
+        glue_.NoteDragStart();
         return true;
     }
     return fw::Dialog::PreTranslateMessage(message);
@@ -221,30 +193,7 @@ bool BarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
 
 void BarWindow::OnGlueTick()
 {
-    const DragStep drag = DecideDrag(GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_LBUTTON) < 0, dragging_);
-    if (drag.saveOffset)
-        SaveGlueOffset();
-    dragging_ = drag.dragging;
-
-    WindowGlueWorld world(hwnd(), lastForeground_, ticksSinceForegroundChange_);
-    const GlueStep step = DecideGlue(world);
-    lastForeground_ = world.Foreground();
-    ticksSinceForegroundChange_ = world.TicksSinceChange();
-    // Neither following the host nor appearing beside it may take the focus from it.
-    if (step.moveTo)
-        SetWindowPos(hwnd(), HWND_TOP, step.moveTo->x, step.moveTo->y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
-    if (step.show) {
-        ShowWindow(hwnd(), SW_SHOWNA);
-        SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    }
-    if (step.raise) {
-        // Leaving the topmost band and coming back restacks the bar on screen as well;
-        // asking for the topmost place it already holds would change nothing.
-        SetWindowPos(hwnd(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    }
-    if (step.hide)
-        ShowWindow(hwnd(), SW_HIDE);
+    glue_.Tick(hwnd());
 }
 
 void BarWindow::OnDestroy()

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/GlueTick.h"
+#include "app/win/BarGlue.h"
 #include "app/win/TrayIcon.h"
 #include "framework/Dialog.h"
 #include "toolbar/win/FolderToolBar.h"
@@ -56,10 +56,8 @@ private:
     FolderToolBar toolbar_;
     HICON icon_;
     BarTrayIcon tray_;
-    bool dragging_ = false;       // a Ctrl-drag of the bar is under way
     bool reloadPending_ = false;  // settings changed while the bar was hidden
-    HWND lastForeground_ = nullptr;  // what the previous glue tick found in front
-    int ticksSinceForegroundChange_ = kRaiseTicksAfterChange;
+    BarGlue glue_;
 };
 
 }  // namespace quorbel

@@ -1,19 +1,6 @@
 #include "app/win/WindowGlueWorld.h"
 
-#include "config/ConfigNames.h"
-#include "config/IniPath.h"
-#include "config/IniSection.h"
-
 namespace quorbel {
-
-namespace {
-
-int ReadMainSetting(const char* name, int fallback)
-{
-    return IniSection(kMainSection, IniPath(kMainIniFile)).ReadInt(name, fallback);
-}
-
-}  // namespace
 
 Rect WindowRectOf(HWND window)
 {
@@ -22,8 +9,8 @@ Rect WindowRectOf(HWND window)
     return Rect{r.left, r.top, r.right, r.bottom};
 }
 
-WindowGlueWorld::WindowGlueWorld(HWND bar, HWND previousForeground, int ticksSinceChange)
-    : bar_(bar), previous_(previousForeground), ticksSinceChange_(ticksSinceChange),
+WindowGlueWorld::WindowGlueWorld(HWND bar, HWND previousForeground, int ticksSinceChange, GlueSettings& settings)
+    : bar_(bar), previous_(previousForeground), ticksSinceChange_(ticksSinceChange), settings_(settings),
       foreground_(GetForegroundWindow())
 {
 }
@@ -81,17 +68,17 @@ Rect WindowGlueWorld::BarRect()
 
 int WindowGlueWorld::GlueSetting()
 {
-    return ReadMainSetting(key::kGlue, kDefaultGlue);
+    return settings_.Glue();
 }
 
 int WindowGlueWorld::GlueX()
 {
-    return ReadMainSetting(key::kGlueX, kDefaultGlueX);
+    return settings_.GlueX();
 }
 
 int WindowGlueWorld::GlueY()
 {
-    return ReadMainSetting(key::kGlueY, kDefaultGlueY);
+    return settings_.GlueY();
 }
 
 }  // namespace quorbel

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "app/GlueTick.h"
+#include "app/win/BarGlue.h"
 
 namespace quorbel {
 
@@ -11,7 +12,7 @@ class WindowGlueWorld final : public GlueWorld {
 public:
     // `previousForeground` is what the previous tick found in front; `ticksSinceChange`
     // how many ticks ago the foreground had changed before that.
-    WindowGlueWorld(HWND bar, HWND previousForeground, int ticksSinceChange);
+    WindowGlueWorld(HWND bar, HWND previousForeground, int ticksSinceChange, GlueSettings& settings);
 
     std::string ForegroundClass() override;
     bool ForegroundIsBar() override;
@@ -32,6 +33,7 @@ private:
     HWND bar_;
     HWND previous_;
     int ticksSinceChange_;
+    GlueSettings& settings_;
     HWND foreground_;
 };
 

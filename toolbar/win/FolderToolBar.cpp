@@ -26,6 +26,17 @@ std::string DroppedName(HDROP drop, UINT index)
     return std::string(name.data(), copied);
 }
 
+// Captions are data in the system code page; the control keeps them as UTF-16.
+std::wstring WideFromSystemCodePage(const std::string& text)
+{
+    if (text.empty())
+        return std::wstring();
+    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
+    return wide;
+}
+
 }  // namespace
 
 bool FolderToolBar::OnCreated()
@@ -45,24 +56,24 @@ bool FolderToolBar::OnCreated()
 void FolderToolBar::LoadButtons()
 {
     FolderButtonList().clear();
-    RemoveAllButtons();
+    SetButtons({});
 
-    ButtonLoad load = LoadButtonModel(
-        [] { fw::ShowMessage(L"ini 파일에 오류가 있습니다.", MB_OK); });
+    ButtonLoad load = LoadButtonModel([] { fw::ShowMessage(L"ini 파일에 오류가 있습니다.", MB_OK); });
 
+    std::vector<Button> buttons;
     if (load.hint) {
-        AddBlankButtons(1);
-        SetButton(0, kHintButtonCommand, BTNS_AUTOSIZE, kImageWithEntries, std::wstring(kHintCaption));
+        buttons.push_back(Button{kHintButtonCommand, BTNS_AUTOSIZE, kImageWithEntries, kHintCaption});
     } else {
-        AddBlankButtons(static_cast<int>(load.faces.size()));
-        for (std::size_t n = 0; n < load.faces.size(); ++n) {
-            const ButtonFace& face = load.faces[n];
-            if (!face.blank)
-                SetButton(static_cast<int>(n), face.commandId, BTNS_AUTOSIZE, face.image, face.caption);
+        buttons.reserve(load.faces.size());
+        for (const ButtonFace& face : load.faces) {
+            if (face.blank)
+                buttons.push_back(Button{0, BTNS_BUTTON, kImageNoEntries, std::wstring()});
+            else
+                buttons.push_back(Button{face.commandId, BTNS_AUTOSIZE, face.image, WideFromSystemCodePage(face.caption)});
         }
     }
+    SetButtons(buttons);
     FolderButtonList() = std::move(load.records);
-    Relayout();
 }
 
 LRESULT FolderToolBar::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)

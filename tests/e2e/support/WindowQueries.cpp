@@ -162,12 +162,14 @@ HWND FocusInThreadOf(HWND window)
 bool BringToForeground(HWND window, std::chrono::milliseconds timeout)
 {
     // Asked again while it does not hold: under Wine a focus change that the X server
-    // reports late (a window of another program unmapped meanwhile) can undo the first.
+    // reports late (a window of another program mapped or unmapped meanwhile, the
+    // desktop made at the first start) can undo the first. Only a foreground that stays
+    // for a few of the bar's ticks counts.
     return WaitUntil([window] {
-        if (GetForegroundWindow() == window)
-            return true;
-        SetForegroundWindow(window);
-        return GetForegroundWindow() == window;
+        if (GetForegroundWindow() != window)
+            SetForegroundWindow(window);
+        return GetForegroundWindow() == window &&
+               HoldsFor([window] { return GetForegroundWindow() == window; }, 3 * kTickPeriod);
     }, timeout);
 }
 

@@ -1,0 +1,92 @@
+#pragma once
+#include <cstdint>
+#include <map>
+#include <string>
+#include <tuple>
+
+#include "config/ProfileApi.h"
+
+namespace quorbel {
+
+// What the file system says about a file, enough to notice any change of it.
+struct FileStamp {
+    bool exists = false;
+    std::uint64_t size = 0;
+    std::int64_t writeTime = 0;     // in the units of FileClock::Now
+    std::int64_t creationTime = 0;  // a file replaced by another of the same size differs here
+    bool operator==(const FileStamp& o) const
+    {
+        return exists == o.exists && size == o.size && writeTime == o.writeTime && creationTime == o.creationTime;
+    }
+    bool operator!=(const FileStamp& o) const { return !(*this == o); }
+};
+
+// The file system and the clock, as the cache needs them.
+class FileClock {
+public:
+    virtual ~FileClock() = default;
+    virtual FileStamp Stamp(const char* path) = 0;
+    // The time now, in the units of FileStamp::writeTime.
+    virtual std::int64_t Now() = 0;
+    // How old a file must be before its stamp can be trusted to change with its content:
+    // more than the coarsest time stamp a file system keeps (FAT: 2 seconds).
+    virtual std::int64_t TrustAfter() = 0;
+};
+
+FileClock& PlatformFileClock();
+
+// Remembers what the profile service answered and gives the same answer again while the
+// file is provably the same: every read first asks for the file's stamp (one cheap call
+// instead of opening and parsing the file), so an edit made by hand or by any other
+// program is seen at the very next read.
+//
+// A stamp proves nothing about a file written so recently that a second write could
+// fall into the same tick of its time stamp without changing its size: answers about
+// such a file are neither kept nor given from memory (version-control tools treat
+// "racily clean" files the same way). Writes go to the service and forget the file.
+class ProfileCache final : public ProfileApi {
+public:
+    ProfileCache(ProfileApi& service, FileClock& clock) : service_(service), clock_(clock) {}
+
+    std::uint32_t GetString(const char* section, const char* key, const char* fallback,
+                            char* buffer, std::uint32_t size, const char* path) override;
+    std::uint32_t GetInt(const char* section, const char* key, std::int32_t fallback,
+                         const char* path) override;
+    bool WriteString(const char* section, const char* key, const char* value,
+                     const char* path) override;
+    bool WriteSection(const char* section, const char* lines, const char* path) override;
+
+    // For tests and benchmarks: how many reads were answered from memory.
+    std::uint64_t Hits() const { return hits_; }
+
+private:
+    // A null name and an empty one ask different questions.
+    struct Name {
+        bool present = false;
+        std::string text;
+        bool operator<(const Name& o) const { return std::tie(present, text) < std::tie(o.present, o.text); }
+    };
+    using Query = std::tuple<int, Name, Name, Name, std::uint32_t>;
+    struct Answer {
+        std::uint32_t result = 0;
+        std::string bytes;  // what the service left in the buffer that matters
+    };
+    struct FileMemory {
+        FileStamp stamp;
+        std::map<Query, Answer> answers;
+    };
+
+    // The memory of `path` if the file can be trusted to be as it was; null otherwise.
+    FileMemory* Trusted(const char* path);
+
+    ProfileApi& service_;
+    FileClock& clock_;
+    std::map<std::string, FileMemory> files_;
+    std::uint64_t hits_ = 0;
+};
+
+// The store the program reads and writes through by default: the platform's service
+// behind a ProfileCache.
+ProfileApi& CachedPlatformProfile();
+
+}  // namespace quorbel

@@ -1,0 +1,225 @@
+#include "config/ProfileCache.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <map>
+#include <random>
+#include <string>
+
+#include "config/IniFileProfile.h"
+#include "tests/support/TestFiles.h"
+
+namespace quorbel {
+namespace {
+
+// A file system and clock under the test's control.
+struct ScriptedClock : FileClock {
+    std::map<std::string, FileStamp> stamps;
+    std::int64_t now = 1'000'000;
+    FileStamp Stamp(const char* path) override
+    {
+        const auto found = stamps.find(path);
+        return found == stamps.end() ? FileStamp{} : found->second;
+    }
+    std::int64_t Now() override { return now; }
+    std::int64_t TrustAfter() override { return 100; }
+
+    void Touch(const std::string& path, std::uint64_t size, std::int64_t when)
+    {
+        FileStamp& s = stamps[path];
+        s.exists = true;
+        s.size = size;
+        s.writeTime = when;
+    }
+};
+
+// A service that counts how often it is asked and answers from a script.
+struct CountingService : ProfileApi {
+    int reads = 0;
+    int writes = 0;
+    std::string value = "v1";
+    std::uint32_t GetString(const char* section, const char* key, const char*, char* buffer, std::uint32_t size,
+                            const char*) override
+    {
+        ++reads;
+        // Lists end in two zeros; values in one.
+        const std::string text = !key ? std::string("a\0b\0", 4) : std::string(section) + ":" + key + "=" + value;
+        const std::size_t n = std::min<std::size_t>(text.size(), size - 2);
+        std::memcpy(buffer, text.data(), n);
+        buffer[n] = '\0';
+        buffer[n + 1] = '\0';
+        return static_cast<std::uint32_t>(key ? n : (n == 0 ? 0 : n));
+    }
+    std::uint32_t GetInt(const char*, const char*, std::int32_t fallback, const char*) override
+    {
+        ++reads;
+        return static_cast<std::uint32_t>(fallback + 1);
+    }
+    bool WriteString(const char*, const char*, const char*, const char*) override { return ++writes, true; }
+    bool WriteSection(const char*, const char*, const char*) override { return ++writes, true; }
+};
+
+class ProfileCacheTest : public ::testing::Test {
+protected:
+    std::string Read(const char* section, const char* key, std::uint32_t size = 64)
+    {
+        std::string buffer(size, '\x7f');
+        const std::uint32_t n = cache.GetString(section, key, "def", buffer.data(), size, "f.ini");
+        return std::string(buffer.data(), n);
+    }
+
+    ScriptedClock clock;
+    CountingService service;
+    ProfileCache cache{service, clock};
+};
+
+TEST_F(ProfileCacheTest, SettledFileIsAnsweredFromMemory)
+{
+    clock.Touch("f.ini", 10, 0);
+    EXPECT_EQ(Read("s", "k"), "s:k=v1");
+    EXPECT_EQ(Read("s", "k"), "s:k=v1");
+    EXPECT_EQ(cache.GetInt("s", "n", 4, "f.ini"), 5u);
+    EXPECT_EQ(cache.GetInt("s", "n", 4, "f.ini"), 5u);
+    EXPECT_EQ(service.reads, 2);
+    EXPECT_EQ(cache.Hits(), 2u);
+}
+
+TEST_F(ProfileCacheTest, DifferentQuestionsGetTheirOwnAnswers)
+{
+    clock.Touch("f.ini", 10, 0);
+    Read("s", "k");
+    Read("s", "other");
+    Read("t", "k");
+    Read("s", "k", 8);  // another buffer size can cut differently
+    cache.GetInt("s", "k", 1, "f.ini");
+    cache.GetInt("s", "k", 2, "f.ini");
+    EXPECT_EQ(service.reads, 6);
+    // An absent name and an empty one are different questions.
+    Read("s", nullptr);
+    Read("s", "");
+    EXPECT_EQ(service.reads, 8);
+}
+
+TEST_F(ProfileCacheTest, AnyChangeOfTheStampIsSeenAtTheNextRead)
+{
+    clock.Touch("f.ini", 10, 0);
+    Read("s", "k");
+    service.value = "v2";
+    clock.Touch("f.ini", 11, 0);  // grown, same time
+    EXPECT_EQ(Read("s", "k"), "s:k=v2");
+    service.value = "v3";
+    clock.Touch("f.ini", 11, 5);  // same size, later time
+    EXPECT_EQ(Read("s", "k"), "s:k=v3");
+    service.value = "v4";
+    clock.stamps["f.ini"].creationTime = 9;  // replaced by another file
+    EXPECT_EQ(Read("s", "k"), "s:k=v4");
+    EXPECT_EQ(cache.Hits(), 0u);
+}
+
+TEST_F(ProfileCacheTest, ARecentlyWrittenFileIsNeverTrusted)
+{
+    // Written 50 ticks ago, trusted only after 100: another write in the same time stamp
+    // and of the same size would go unseen, so every read goes to the file.
+    clock.Touch("f.ini", 10, clock.now - 50);
+    Read("s", "k");
+    service.value = "v2";
+    EXPECT_EQ(Read("s", "k"), "s:k=v2");
+    EXPECT_EQ(cache.Hits(), 0u);
+
+    clock.now += 60;  // now old enough
+    Read("s", "k");
+    Read("s", "k");
+    EXPECT_EQ(cache.Hits(), 1u);
+
+    // A time stamp in the future (a clock set differently) is not trusted either.
+    clock.Touch("f.ini", 10, clock.now + 1000);
+    const int before = service.reads;
+    Read("s", "k");
+    Read("s", "k");
+    EXPECT_EQ(service.reads, before + 2);
+}
+
+TEST_F(ProfileCacheTest, AbsentFileIsRememberedUntilItAppears)
+{
+    Read("s", "k");
+    Read("s", "k");
+    EXPECT_EQ(service.reads, 1);
+    clock.Touch("f.ini", 3, 0);
+    Read("s", "k");
+    EXPECT_EQ(service.reads, 2);
+}
+
+TEST_F(ProfileCacheTest, WritesGoToTheServiceAndForgetTheFile)
+{
+    clock.Touch("f.ini", 10, 0);
+    Read("s", "k");
+    EXPECT_TRUE(cache.WriteString("s", "k", "x", "f.ini"));
+    Read("s", "k");
+    EXPECT_TRUE(cache.WriteSection("s", "a=1\0", "f.ini"));
+    Read("s", "k");
+    EXPECT_EQ(service.writes, 2);
+    EXPECT_EQ(service.reads, 3);
+}
+
+TEST_F(ProfileCacheTest, ListsComeBackWithBothFinalZeros)
+{
+    clock.Touch("f.ini", 10, 0);
+    char first[16];
+    char second[16];
+    std::memset(second, 'x', sizeof second);
+    const std::uint32_t n1 = cache.GetString("s", nullptr, nullptr, first, 16, "f.ini");
+    const std::uint32_t n2 = cache.GetString("s", nullptr, nullptr, second, 16, "f.ini");
+    ASSERT_EQ(n1, n2);
+    EXPECT_EQ(std::memcmp(first, second, n1 + 2), 0);
+    EXPECT_EQ(cache.Hits(), 1u);
+}
+
+// A clock for real files that trusts every stamp at once, so that the cache answers
+// from memory wherever it may; stamps of real files (nanoseconds) still change with
+// every write.
+struct TrustingClock : FileClock {
+    FileStamp Stamp(const char* path) override { return PlatformFileClock().Stamp(path); }
+    std::int64_t Now() override { return PlatformFileClock().Now() + 3'600'000'000'000; }
+    std::int64_t TrustAfter() override { return 0; }
+};
+
+TEST(ProfileCacheOnRealFiles, GivesExactlyWhatTheServiceGives)
+{
+    test::TempDir dir;
+    const std::string path = dir.File("q.ini");
+    IniFileProfile files;
+    TrustingClock clock;
+    ProfileCache cache(files, clock);
+    std::mt19937 random(7);
+    const char* sections[] = {"main", "0", "1", "MAIN"};
+    const char* keys[] = {"size", "x", "sFolderPath", "subkey", nullptr};
+
+    for (int step = 0; step < 600; ++step) {
+        const char* section = sections[random() % 4];
+        const char* key = keys[random() % 5];
+        switch (random() % 6) {
+        case 0:
+            if (key)
+                cache.WriteString(section, key, std::to_string(random() % 1000).c_str(), path.c_str());
+            break;
+        case 1:  // an edit by hand, of another length
+            test::WriteFileBytes(path, test::ReadFileBytes(path) + "[1]\r\nx=" + std::to_string(step) + "\r\n");
+            break;
+        default: {
+            char a[64] = {};
+            char b[64] = {};
+            const std::uint32_t viaCache = cache.GetString(section, key, "d", a, sizeof a, path.c_str());
+            const std::uint32_t direct = files.GetString(section, key, "d", b, sizeof b, path.c_str());
+            ASSERT_EQ(viaCache, direct) << "step " << step;
+            ASSERT_EQ(std::memcmp(a, b, sizeof a), 0) << "step " << step;
+            if (key)
+                ASSERT_EQ(cache.GetInt(section, key, -3, path.c_str()), files.GetInt(section, key, -3, path.c_str()));
+        }
+        }
+    }
+    EXPECT_GT(cache.Hits(), 50u) << "the memory was used";
+}
+
+}  // namespace
+}  // namespace quorbel

@@ -1,0 +1,192 @@
+// Left clicks on the bar's buttons drive the stand-in host: "cd " and the folder typed
+// into its command line, or a command number sent to its main window.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+
+#include "tests/e2e/support/E2eTest.h"
+#include "tests/e2e/support/IniFiles.h"
+#include "tests/e2e/support/WindowQueries.h"
+#include "tests/support/TestFiles.h"
+
+namespace quorbel::e2e {
+namespace {
+
+constexpr std::chrono::milliseconds kSoon = 3s;
+
+// Sections for buttons with the given folder paths ("#n" makes a command button).
+std::string Buttons(const std::vector<std::string>& targets)
+{
+    std::string ini = "[main]\nbTray=0\nsize=" + std::to_string(targets.size()) + "\n";
+    for (std::size_t n = 0; n < targets.size(); ++n) {
+        ini += "[" + std::to_string(n) + "]\nsButtonText=b" + std::to_string(n) + "\nsubkey=k" + std::to_string(n) + "\n";
+        if (!targets[n].empty() && targets[n][0] == '#')
+            ini += "iCommand=" + targets[n].substr(1) + "\n";
+        else
+            ini += "sFolderPath=" + targets[n] + "\n";
+    }
+    return test::Crlf(ini);
+}
+
+class ClicksTest : public E2eTest {
+protected:
+    HWND StartBar(const std::vector<std::string>& targets)
+    {
+        session.WriteQuorbelIni(Buttons(targets));
+        session.StartQuorbel();
+        return session.WaitForBar();
+    }
+
+    // What the toolbar sends when button `n` is clicked.
+    static void ClickButton(HWND bar, int n) { PostMessageW(bar, WM_COMMAND, 100 + n, 0); }
+};
+
+TEST_F(ClicksTest, FolderButtonTypesCdAndThePathUnquoted)
+{
+    StandInHost& host = session.StartHost();
+    const HWND bar = StartBar({"C:\\Program Files", "D:\\work"});
+    ClickButton(bar, 0);
+    EXPECT_TRUE(host.Log().WaitForLine("return cd C:\\Program Files", kSoon));
+    ClickButton(bar, 1);
+    EXPECT_TRUE(host.Log().WaitForLine("return cd D:\\work", kSoon));
+    // The command line is empty again for the next one, and the host is in front.
+    EXPECT_TRUE(WaitUntil([&] { return ForegroundWindow() == host.Window(); }, kSoon));
+}
+
+TEST_F(ClicksTest, CommandButtonSendsItsNumberAndNeverTypes)
+{
+    StandInHost& host = session.StartHost();
+    const HWND bar = StartBar({"#2001", "#-7"});
+    ClickButton(bar, 0);
+    ClickButton(bar, 1);
+    EXPECT_TRUE(host.Log().WaitForLine("command 2001", kSoon));
+    EXPECT_TRUE(host.Log().WaitForLine("command -7", kSoon));
+    EXPECT_TRUE(host.Log().LinesStartingWith("return").empty());
+}
+
+TEST_F(ClicksTest, TextInTheCommandLineIsLeftAloneAndNothingIsTyped)
+{
+    HostOptions options;
+    options.commandLineText = "copy a b";
+    StandInHost& host = session.StartHost(options);
+    const HWND bar = StartBar({"C:\\windows"});
+    ClickButton(bar, 0);
+    EXPECT_TRUE(HoldsFor([&] { return host.Log().LinesStartingWith("return").empty(); }, 10 * kTickPeriod));
+    EXPECT_EQ(TextOf(host.CommandLineEdit()), "copy a b");
+}
+
+TEST_F(ClicksTest, ComboClassTComboBoxIsFoundToo)
+{
+    HostOptions options;
+    options.comboClass = "TComboBox";
+    StandInHost& host = session.StartHost(options);
+    const HWND bar = StartBar({"C:\\users"});
+    ClickButton(bar, 0);
+    EXPECT_TRUE(host.Log().WaitForLine("return cd C:\\users", kSoon));
+}
+
+TEST_F(ClicksTest, MinimisedHostStillGetsTheFolder)
+{
+    HostOptions options;
+    options.minimized = true;
+    StandInHost& host = session.StartHost(options);
+    const HWND bar = StartBar({"C:\\windows"});
+    ClickButton(bar, 0);
+    EXPECT_TRUE(host.Log().WaitForLine("return cd C:\\windows", kSoon));
+}
+
+TEST_F(ClicksTest, OfTwoHostsOnlyTheOneFoundFirstIsDriven)
+{
+    HostOptions first;
+    first.title = "first";
+    StandInHost& a = session.StartHost(first);
+    HostOptions second;
+    second.title = "second";
+    StandInHost& b = session.StartHost(second);
+    const HWND bar = StartBar({"C:\\windows"});
+    const HWND found = FindWindowA("TTOTAL_CMD", nullptr);
+    ASSERT_TRUE(found == a.Window() || found == b.Window());
+    StandInHost& driven = found == a.Window() ? a : b;
+    StandInHost& other = found == a.Window() ? b : a;
+    ClickButton(bar, 0);
+    EXPECT_TRUE(driven.Log().WaitForLine("return cd C:\\windows", kSoon));
+    EXPECT_TRUE(HoldsFor([&] { return other.Log().LinesStartingWith("return").empty(); }, 4 * kTickPeriod));
+}
+
+TEST_F(ClicksTest, NoHostMeansNothingHappensAndTheBarGoesOn)
+{
+    const HWND bar = StartBar({"C:\\windows", "#5"});
+    ClickButton(bar, 0);
+    ClickButton(bar, 1);
+    EXPECT_TRUE(HoldsFor([&] { return IsAnswering(bar) && session.Quorbel().IsRunning(); }, 6 * kTickPeriod));
+}
+
+TEST_F(ClicksTest, HungHostDoesNotFreezeTheBar)
+{
+    StandInHost& host = session.StartHost();
+    const HWND bar = StartBar({"C:\\windows", "C:\\users"});
+    host.Hang(6000);
+    ClickButton(bar, 0);
+    // Whatever the host does, the bar answers within a second all along.
+    EXPECT_TRUE(HoldsFor([&] { return IsAnswering(bar, 1s); }, 40 * kTickPeriod));
+    ASSERT_TRUE(WaitUntil([&] { return host.IsAnswering(100ms); }, 10s));
+    // Awake again: the next click works.
+    ClickButton(bar, 1);
+    EXPECT_TRUE(host.Log().WaitForLine("return cd C:\\users", kSoon));
+}
+
+TEST_F(ClicksTest, SlowButLivingHostStillGetsTheFolder)
+{
+    StandInHost& host = session.StartHost();
+    const HWND bar = StartBar({"C:\\windows"});
+    // Busy for a moment, well within what the bar waits for an answer.
+    host.Hang(250);
+    ClickButton(bar, 0);
+    EXPECT_TRUE(host.Log().WaitForLine("return cd C:\\windows", kSoon));
+}
+
+TEST_F(ClicksTest, OnlyCommandIdsOfButtonsActAndBlankButtonsDoNothing)
+{
+    StandInHost& host = session.StartHost();
+    std::vector<std::string> targets;
+    for (int n = 0; n < 102; ++n)
+        targets.push_back("C:\\f" + std::to_string(n));
+    targets[3] = "";  // a section the bar rejects: a blank button
+    session.WriteQuorbelIni(Buttons(targets));
+    session.StartQuorbel();
+    HWND bar = nullptr;
+    // The rejected section is reported once; the bar comes after.
+    ASSERT_TRUE(WaitUntil([&] {
+        for (HWND box : DialogsOf(session.Quorbel().Id()))
+            if (IsWindowVisible(box) && FindBarWindow(session.Quorbel().Id()) != box) {
+                PostMessageW(box, WM_COMMAND, IDOK, 0);
+                return true;
+            }
+        return false;
+    }));
+    bar = session.WaitForBar();
+    PostMessageW(bar, WM_COMMAND, 99, 0);   // the hint button's id
+    PostMessageW(bar, WM_COMMAND, 0, 0);    // a blank button's id
+    PostMessageW(bar, WM_COMMAND, 201, 0);  // button 101: shown, not clickable
+    ClickButton(bar, 3);                    // the blank position
+    EXPECT_TRUE(HoldsFor([&] { return host.Log().LinesStartingWith("return").empty(); }, 8 * kTickPeriod));
+    ClickButton(bar, 100);
+    EXPECT_TRUE(host.Log().WaitForLine("return cd C:\\f100", kSoon));
+}
+
+TEST_F(ClicksTest, CodePage932PathWithABackslashTrailByteIsTypedUnchanged)
+{
+    if (GetACP() != 932)
+        GTEST_SKIP() << "runs under code page 932 (LC_ALL=ja_JP.UTF-8)";
+    // 0x95 0x5C is one character whose second byte equals "\".
+    const std::string path = "C:\\\x95\x5C\\data";
+    StandInHost& host = session.StartHost();
+    const HWND bar = StartBar({path});
+    ClickButton(bar, 0);
+    EXPECT_TRUE(host.Log().WaitForLine("return cd " + path, kSoon));
+}
+
+}  // namespace
+}  // namespace quorbel::e2e
