@@ -48,10 +48,7 @@ void BarButtonDialog::FoldAwayDecoration() const
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     // The decoration controls stay where they are, below the new bottom edge.
-    const Rect window = WindowRectOf(hwnd());
-    const int height = ControlRect(hwnd(), IDCANCEL).bottom + kBottomMargin;
-    SetWindowPos(hwnd(), nullptr, 0, 0, window.Width(), height,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetDialogHeight(hwnd(), ControlRect(hwnd(), IDCANCEL).bottom + kBottomMargin);
 }
 
 }  // namespace quorbel

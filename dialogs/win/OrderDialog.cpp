@@ -1,6 +1,5 @@
 #include "dialogs/win/OrderDialog.h"
 
-#include "dialogs/Placement.h"
 #include "dialogs/win/DialogPlacement.h"
 #include "dialogs/win/FolderButtonDialog.h"
 #include "framework/MessageBox.h"
@@ -99,7 +98,7 @@ void OrderDialog::EditEntry()
         return;
     const int row = order_.Selection();
     // Opens over this dialog's top-left corner, so both stay in view.
-    FolderButtonDialog properties(AnchorAbove(WindowRectOf(hwnd())), order_.Rows()[row].key,
+    FolderButtonDialog properties(AnchorAboveWindow(hwnd()), order_.Rows()[row].key,
                                   submenuKey_, std::string(), hwnd());
     if (properties.DoModal() != IDOK)
         return;
