@@ -10,6 +10,8 @@
 #include "framework/Handles.h"
 #include "framework/MenuTable.h"
 #include "host/win/HostControl.h"
+#include "menus/win/FolderMenuRows.h"
+#include "menus/win/OpenFolderMenu.h"
 #include "resources/resource.h"
 #include "toolbar/ButtonLoad.h"
 
@@ -110,13 +112,45 @@ bool BarWindow::ActivateButton(int index, bool showMenu)
         return false;
     // A copy: what follows may reload the list.
     const FolderButton button = buttons[static_cast<std::size_t>(index)];
-    if (!button.valid || showMenu)
+    if (showMenu)
+        return OpenFolderMenu(button, hwnd(), *this);
+    if (!button.valid)
         return false;
     if (button.command != 0)
         SendHostCommand(button.command);
     else
         ChangeHostDirectory(button.folderPath);
     return true;
+}
+
+void BarWindow::ChangeDirectory(const std::string& path)
+{
+    ChangeHostDirectory(path);
+}
+
+void BarWindow::OpenOrderDialog(const std::string& submenuKey)
+{
+    // The management row's order dialog opens here, modally and without a parent; its
+    // OK after a deletion calls for ReloadButtons. Until that dialog is part of the
+    // program the row only closes the menu.
+}
+
+LRESULT BarWindow::OnButtonContextMenu(int index, bool ctrlHeld)
+{
+    // Ctrl at the click asks for the bar's own menu even over a folder menu.
+    if (!ctrlHeld && ActivateButton(index, true))
+        return 0;
+    return 1;
+}
+
+void BarWindow::OnMeasureItem(MEASUREITEMSTRUCT& measure)
+{
+    MeasureFolderMenuItem(measure);
+}
+
+void BarWindow::OnDrawItem(const DRAWITEMSTRUCT& draw)
+{
+    DrawFolderMenuItem(draw);
 }
 
 void BarWindow::OnCancel()
@@ -172,6 +206,22 @@ bool BarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
         return true;
     case WM_QUERYDRAGICON:
         result = reinterpret_cast<LRESULT>(icon_);
+        return true;
+    case WM_BUTTON_CONTEXT:
+        result = OnButtonContextMenu(static_cast<int>(wParam), lParam != 0);
+        return true;
+    case WM_MEASUREITEM:
+        // Control id 0 is a menu: the folder menus are the bar's only owner-drawn menus.
+        if (wParam != 0)
+            return false;
+        OnMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+        result = TRUE;
+        return true;
+    case WM_DRAWITEM:
+        if (wParam != 0)
+            return false;
+        OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        result = TRUE;
         return true;
     case WM_TIMER:
         OnGlueTick();

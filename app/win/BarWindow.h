@@ -2,6 +2,7 @@
 #include "app/win/BarGlue.h"
 #include "app/win/TrayIcon.h"
 #include "framework/Dialog.h"
+#include "menus/FolderMenuActions.h"
 #include "toolbar/win/FolderToolBar.h"
 
 namespace quorbel {
@@ -10,7 +11,7 @@ namespace quorbel {
 // host's main window at a fixed offset, shows while the host (or the program itself) is
 // in front and hides otherwise, all driven by one 50 ms timer. Run modally by start-up;
 // its modal loop is the program's only message loop.
-class BarWindow : public fw::Dialog, public TrayOwner {
+class BarWindow : public fw::Dialog, public TrayOwner, public FolderMenuActions {
 public:
     explicit BarWindow(HWND owner);
 
@@ -26,11 +27,18 @@ public:
     void SaveGlueOffset();
 
     // What a button does: a left click (showMenu false) sends the host to the button's
-    // folder or runs its command number. False when `index` is no loaded button.
+    // folder or runs its command number; a right click (showMenu true) opens the
+    // button's folder menu and acts on the choice. False when `index` is no loaded
+    // button, when a blank button is clicked, and when a right-clicked button has no
+    // folder-menu entries.
     bool ActivateButton(int index, bool showMenu);
 
     // LoadButtons followed by FitToToolbar(false): the bar shows what the files hold.
-    void ReloadButtons();
+    void ReloadButtons() override;
+
+    // What the folder menu's choices do (besides ReloadButtons).
+    void ChangeDirectory(const std::string& path) override;
+    void OpenOrderDialog(const std::string& submenuKey) override;
 
     FolderToolBar& ToolBar() { return toolbar_; }
 
@@ -51,6 +59,9 @@ private:
     void PaintMinimised();
     void ShowAbout();
     void OnTaskbarCreated();
+    LRESULT OnButtonContextMenu(int index, bool ctrlHeld);
+    void OnMeasureItem(MEASUREITEMSTRUCT& measure);
+    void OnDrawItem(const DRAWITEMSTRUCT& draw);
 
     // Destroyed in reverse order: the tray icon goes first, then the toolbar.
     FolderToolBar toolbar_;
