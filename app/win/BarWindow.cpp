@@ -7,6 +7,7 @@
 #include "config/ConfigNames.h"
 #include "config/IniPath.h"
 #include "config/IniSection.h"
+#include "dialogs/win/OrderDialog.h"
 #include "framework/Handles.h"
 #include "framework/MenuTable.h"
 #include "host/win/HostControl.h"
@@ -130,9 +131,10 @@ void BarWindow::ChangeDirectory(const std::string& path)
 
 void BarWindow::OpenOrderDialog(const std::string& submenuKey)
 {
-    // The management row's order dialog opens here, modally and without a parent; its
-    // OK after a deletion calls for ReloadButtons. Until that dialog is part of the
-    // program the row only closes the menu.
+    // A deletion can leave the button without entries, which its image shows; a mere
+    // reorder or retitle changes nothing on the bar.
+    if (RunOrderDialog(submenuKey).BarNeedsReload())
+        ReloadButtons();
 }
 
 void BarWindow::OnMeasureItem(MEASUREITEMSTRUCT& measure)
