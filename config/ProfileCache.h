@@ -44,6 +44,8 @@ FileClock& PlatformFileClock();
 // fall into the same tick of its time stamp without changing its size: answers about
 // such a file are neither kept nor given from memory (version-control tools treat
 // "racily clean" files the same way). Writes go to the service and forget the file.
+//
+// Like the rest of the program it belongs to the user-interface thread: it has no lock.
 class ProfileCache final : public ProfileApi {
 public:
     ProfileCache(ProfileApi& service, FileClock& clock) : service_(service), clock_(clock) {}
