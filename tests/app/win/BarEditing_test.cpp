@@ -166,6 +166,48 @@ TEST_F(BarEditingTest, ContextMenuHasItsFiveItemsInOrderWithTheGlueMark)
     EXPECT_TRUE(glueState & MF_CHECKED);
 }
 
+TEST_F(BarEditingTest, TrayMenuOffersAboutAndQuitOnButtonRelease)
+{
+    std::vector<UINT> ids;
+    std::vector<std::wstring> texts;
+    bool menuOnMove = true;
+    RunBar("[main]\nsize=1\n[0]\nsButtonText=A\nsFolderPath=C:\\a\nsubkey=KA\n", "", [&](DialogScript& s) {
+        HWND tray = nullptr;
+        s.WaitUntil([&] { return (tray = FindWindowW(L"QuorbelTrayIcon", nullptr)) != nullptr; }, "the tray icon's window");
+        // Moving over the icon or pressing a button opens nothing.
+        s.Send(tray, 0x800, 1024, WM_MOUSEMOVE);
+        s.Send(tray, 0x800, 1024, WM_LBUTTONDOWN);
+        const HWND popup = FindWindowW(L"#32768", nullptr);
+        menuOnMove = popup && IsWindowVisible(popup);
+        PostMessageW(tray, 0x800, 1024, WM_LBUTTONUP);
+        const HMENU menu = WaitForMenu(s);
+        for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+            ids.push_back(GetMenuItemID(menu, i));
+            wchar_t text[64] = {};
+            GetMenuStringW(menu, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
+            texts.push_back(text);
+        }
+        PostMessageW(WaitForBar(s).bar, WM_KEYDOWN, VK_ESCAPE, 0);
+    });
+    ASSERT_EQ(failure_, "");
+    EXPECT_FALSE(menuOnMove);
+    EXPECT_EQ(ids, (std::vector<UINT>{16, 1}));
+    EXPECT_EQ(texts, (std::vector<std::wstring>{L"정보", L"Quorbel 종료"}));
+}
+
+TEST_F(BarEditingTest, NoTrayIconUnlessTheSettingIsExactlyOne)
+{
+    for (const char* value : {"0", "2", "-1"}) {
+        bool found = true;
+        RunBar(std::string("[main]\nbTray=") + value + "\n", "", [&](DialogScript& s) {
+            WaitForBar(s);
+            found = FindWindowW(L"QuorbelTrayIcon", nullptr) != nullptr;
+        });
+        ASSERT_EQ(failure_, "");
+        EXPECT_FALSE(found) << "bTray=" << value;
+    }
+}
+
 TEST_F(BarEditingTest, GlueItemSwitchesTheSettingBothWays)
 {
     const std::string main = test::Crlf(kThreeButtons);
