@@ -41,9 +41,22 @@ Process Process::Start(const std::string& program, const std::vector<std::string
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
-    if (!CreateProcessA(program.c_str(), buffer.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        workingFolder.empty() ? nullptr : workingFolder.c_str(), &startup, &info))
-        throw HarnessError("cannot start " + program + " (error " + std::to_string(GetLastError()) + ")");
+    // On a loaded machine Wine now and then fails a start with an internal error that the
+    // next attempt does not meet; anything else is final.
+    DWORD error = ERROR_SUCCESS;
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        if (CreateProcessA(program.c_str(), buffer.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                           workingFolder.empty() ? nullptr : workingFolder.c_str(), &startup, &info)) {
+            error = ERROR_SUCCESS;
+            break;
+        }
+        error = GetLastError();
+        if (error != ERROR_INTERNAL_ERROR)
+            break;
+        Sleep(100 * static_cast<DWORD>(attempt + 1));  // a back-off before trying again
+    }
+    if (error != ERROR_SUCCESS)
+        throw HarnessError("cannot start " + program + " (error " + std::to_string(error) + ")");
     CloseHandle(info.hThread);
 
     Process process;
