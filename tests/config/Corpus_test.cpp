@@ -45,7 +45,7 @@ TEST_P(OurStoreCorpus, GivesWhatTheCorpusSays)
 INSTANTIATE_TEST_SUITE_P(Corpus, OurStoreCorpus, ::testing::ValuesIn(Cases()),
                          [](const auto& info) { return CorpusTestName(info.param); });
 
-// The corpus is a specification in its own right: it must parse, be big enough to
+// The corpus is a contract in its own right: it must parse, be big enough to
 // cover the ground, and say why wherever the two implementations part.
 TEST(CorpusShape, ParsesWithUniqueNames)
 {
