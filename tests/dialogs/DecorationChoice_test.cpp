@@ -3,35 +3,30 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 namespace quorbel {
 namespace {
 
-TEST(ChoiceList, FindsPrefixesLikeCbFindString)
+TEST(ChoiceList, FindsPrefixesLikeCbFindStringAndItemsStandForWhatTheyShow)
 {
-    struct {
+    const struct {
         const wchar_t* prefix;
         int start, found;
-    } const cases[] = {
-        {L"4", 0, 9},    // "40"
-        {L"1", 0, 2},    // "10" before "12" and "15"
-        {L"11", 0, -1},  {L"-1", 0, -1}, {L"100", 0, -1},
-        {L"1", 3, 4},    // the search starts after the start index
-        {L"1", 5, 2},    // and wraps round past the end
-        {L"9", 1, 1},    // the start item itself comes last
-        {L"적", 0, 0},   // so item 0 is searched last when starting from it
-        {L"적", -1, 0},  {L"2", 99, 5},
+    } cases[] = {
+        {L"4", 0, 9},  // "40"
+        {L"1", 0, 2},  // "10" before "12" and "15"
+        {L"11", 0, -1}, {L"-1", 0, -1},
+        {L"1", 3, 4},   // the search starts after the start index
+        {L"1", 5, 2},   // and wraps round past the end
+        {L"적", 0, 0},  // the start item itself comes last
+        {L"적", -1, 0}, {L"2", 99, 5},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(FontSizeChoices().FindPrefix(c.prefix, c.start), c.found)
-            << c.start << ' ' << c.found;
-
+        EXPECT_EQ(FontSizeChoices().FindPrefix(c.prefix, c.start), c.found) << c.start << ' ' << c.found;
     static constexpr ChoiceItem kLetters[] = {{L"none", -1}, {L"Abc", 1}};
-    EXPECT_EQ(ChoiceList(kLetters).FindPrefix(L"aB", 0), 1);
-}
+    EXPECT_EQ(ChoiceList(kLetters).FindPrefix(L"aB", 0), 1) << "letter case ignored";
 
-TEST(ChoiceList, ItemsStandForTheNumbersTheyShow)
-{
     for (const ChoiceList* list : {&FontSizeChoices(), &ItemHeightChoices()}) {
         EXPECT_EQ(list->ValueAt(0), -1);
         EXPECT_EQ(list->ValueAt(-1), -1);
@@ -41,51 +36,30 @@ TEST(ChoiceList, ItemsStandForTheNumbersTheyShow)
     }
 }
 
-TEST(DecorationChoice, TextOfTheChosenControls)
-{
-    DecorationChoice choice;
-    EXPECT_EQ(choice.Stored(), "");  // not decorating
-    choice.decorate = true;
-    EXPECT_EQ(choice.Stored(), "0|-1|-1|-1|-1");
-
-    choice.bold = true;
-    choice.fontSizeSelection = 3;    // "12"
-    choice.itemHeightSelection = 2;  // "25"
-    choice.hasBackground = true;
-    choice.background = 0;
-    choice.textColour = 255;  // ignored: that swatch has no colour
-    EXPECT_EQ(choice.Stored(), "1|12|25|0|-1");
-
-    choice.hasTextColour = true;
-    choice.textColour = -5;
-    choice.background = 16711680;
-    EXPECT_EQ(choice.Text(), "1|12|25|16711680|-5");
-}
-
+// The dialog's controls from a stored text, and what OK stores from them unchanged.
 TEST(DecorationChoice, StoredSizesSelectByPrefixAndUnofferedOnesAreDropped)
 {
-    struct {
+    const struct {
         const char* text;
         bool decorate;
         int size, height;
         bool hasBackground, hasText;
         const char* storedAgain;
-    } const cases[] = {
+    } cases[] = {
         {"", false, -1, -1, false, false, ""},
         {"0|-1|-1|-1|-1", true, -1, -1, false, false, "0|-1|-1|-1|-1"},
         {"1|12|25|0|-1", true, 3, 2, true, false, "1|12|25|0|-1"},
         {"0|4|-1|-1|255", true, 9, -1, false, true, "0|40|-1|-1|255"},
-        {"0|11|33|-1|-1", true, -1, -1, false, false, "0|-1|-1|-1|-1"},
+        {"0|11|33|-1|-5", true, -1, -1, false, true, "0|-1|-1|-1|-5"},
         {"1", true, -1, -1, true, true, "1|-1|-1|0|0"},
         {"0| -1|abc|-1|-1", true, -1, -1, false, false, "0|-1|-1|-1|-1"},
     };
     for (const auto& c : cases) {
         const DecorationChoice choice = DecorationChoice::FromText(c.text);
-        EXPECT_EQ(choice.decorate, c.decorate) << c.text;
-        EXPECT_EQ(choice.fontSizeSelection, c.size) << c.text;
-        EXPECT_EQ(choice.itemHeightSelection, c.height) << c.text;
-        EXPECT_EQ(choice.hasBackground, c.hasBackground) << c.text;
-        EXPECT_EQ(choice.hasTextColour, c.hasText) << c.text;
+        EXPECT_EQ(std::tie(choice.decorate, choice.fontSizeSelection, choice.itemHeightSelection,
+                           choice.hasBackground, choice.hasTextColour),
+                  std::tie(c.decorate, c.size, c.height, c.hasBackground, c.hasText))
+            << c.text;
         EXPECT_EQ(choice.Stored(), c.storedAgain) << c.text;
     }
 }

@@ -2,17 +2,18 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/CodePageScope.h"
-#include "tests/support/MemoryProfile.h"
+#include "tests/support/ProgramFolder.h"
 
 namespace quorbel {
 namespace {
 
+using test::Crlf;
+
 TEST(EntryFields, SplitTheValueOrNameTheNewFolder)
 {
-    struct {
+    const struct {
         const char *value, *newPath, *title, *path;
-    } const cases[] = {
+    } cases[] = {
         {"Docs|D:\\Docs", "", "Docs", "D:\\Docs"}, {"D:\\plain", "E:\\x", "", "D:\\plain"},
         {"a|b|c", "", "a", "b|c"},                 {"", "C:\\Data\\Work", "Work", "C:\\Data\\Work"},
         {"", "Work", "Work", "Work"},              {"", "C:\\", "", "C:\\"},
@@ -22,27 +23,21 @@ TEST(EntryFields, SplitTheValueOrNameTheNewFolder)
         EXPECT_EQ(fields.title, c.title) << c.value << c.newPath;
         EXPECT_EQ(fields.path, c.path) << c.value << c.newPath;
     }
-
-    test::CodePageScope japanese(932);  // 0x95 0x5C: one character ending in "\"
-    EXPECT_EQ(EntryFields("", "D:\\\x95\x5C").title, "\x95\x5C");
     EXPECT_FALSE(TitleAccepted("a,b"));
     EXPECT_TRUE(TitleAccepted("a|b"));
 }
 
 class FolderEntryEditorTest : public testing::Test {
 protected:
-    static FolderEntryEdit Edit(const char* title, const char* path, const char* decoration,
-                                bool makeDefault = false)
-    {
-        return {{title, path}, DecorationChoice::FromText(decoration), makeDefault};
-    }
+    std::string Submenu() const { return test::ReadFileBytes(folder_.SubmenuIni()); }
+    std::string Main() const { return test::ReadFileBytes(folder_.MainIni()); }
 
-    test::MemoryProfileScope files_;
+    test::ProgramFolder folder_;
 };
 
 TEST_F(FolderEntryEditorTest, ReadsTheEntryOrNamesTheNewFolder)
 {
-    files_.SetSubmenu("[K]\n3=Docs|D:\\Docs\n4=\n");
+    folder_.WriteSubmenu("[K]\n3=Docs|D:\\Docs\n4=\n");
     EXPECT_EQ(FolderEntryEditor("K", "3").Read("E:\\dropped").title, "Docs");
     for (const char* key : {"4", "5"}) {
         const FolderEntryFields fresh = FolderEntryEditor("K", key).Read("E:\\dropped");
@@ -53,68 +48,40 @@ TEST_F(FolderEntryEditorTest, ReadsTheEntryOrNamesTheNewFolder)
 
 TEST_F(FolderEntryEditorTest, OffersTheEntrysOwnDecorationOrTheDefault)
 {
-    struct {
+    const struct {
         const char *entry, *main, *offered;
-    } const cases[] = {
-        {"", "default=1|12|25|0|-1\n", "1|12|25|0|-1"},     // absent: the default
-        {"0=\n", "default=1|12|25|0|-1\n", ""},              // empty: undecorated
+    } cases[] = {
+        {"", "default=1|12|25|0|-1\n", "1|12|25|0|-1"},  // absent: the default
+        {"0=\n", "default=1|12|25|0|-1\n", ""},           // empty: undecorated
         {"0=0|-1|30|-1|255\n", "default=1|12|25|0|-1\n", "0|-1|30|-1|255"},
         {"0=-1\n", "default=1|9|-1|-1|-1\n", "1|9|-1|-1|-1"},  // "-1" reads as absent
         {"", "", ""},
         {"", "default=\n", ""},
     };
     for (const auto& c : cases) {
-        files_.SetSubmenu(std::string("[K]\n0=a|C:\\a\n[KE]\n") + c.entry);
-        files_.SetMain(std::string("[main]\n") + c.main);
-        EXPECT_EQ(FolderEntryEditor("K", "0").OfferedDecoration().Stored(), c.offered)
-            << c.entry << c.main;
+        folder_.WriteSubmenu(std::string("[K]\n0=a|C:\\a\n[KE]\n") + c.entry);
+        folder_.WriteMain(std::string("[main]\n") + c.main);
+        EXPECT_EQ(FolderEntryEditor("K", "0").OfferedDecoration().Stored(), c.offered) << c.entry << c.main;
     }
 }
 
+// Under its own key: a hand-made "05" is never the "5" beside it.
 TEST_F(FolderEntryEditorTest, SaveMovesTheEntryLastThenWritesDecorationAndDefault)
 {
-    files_.SetSubmenu("[K]\n0=a|C:\\a\n1=b|C:\\b\n2=c|C:\\c\n");
-    files_.SetMain("[main]\nsize=0\n");
-    files_.Store().ClearWrites();
-    EXPECT_EQ(FolderEntryEditor("K", "1").Save(Edit("Docs", "D:\\Docs", "1|12|25|0|-1", true)),
+    folder_.WriteSubmenu("[K]\n5=five|C:\\5\n05=b|C:\\b\n2=c|C:\\c\n");
+    folder_.WriteMain("[main]\nsize=0\n");
+    const FolderEntryEditor editor("K", "05");
+    EXPECT_EQ(editor.Save({{"Docs", "D:\\Docs"}, DecorationChoice::FromText("1|12|25|0|-1"), true}),
               FolderEntryEditor::SaveResult::Saved);
-
-    std::string order;
-    for (const auto& w : files_.Store().Writes())
-        order += w.section + "/" + w.key + (w.removes ? "- " : " ");
-    EXPECT_EQ(order, "K/1- K/1 KE/1 main/default ");
-    EXPECT_EQ(files_.Submenu(), "[K]\n0=a|C:\\a\n2=c|C:\\c\n1=Docs|D:\\Docs\n"
-                                "[KE]\n1=1|12|25|0|-1\n");
-    EXPECT_EQ(files_.Main(), "[main]\nsize=0\ndefault=1|12|25|0|-1\n");
+    EXPECT_EQ(Submenu(), Crlf("[K]\n5=five|C:\\5\n2=c|C:\\c\n05=Docs|D:\\Docs\n[KE]\n05=1|12|25|0|-1\n"));
+    EXPECT_EQ(Main(), Crlf("[main]\nsize=0\ndefault=1|12|25|0|-1\n"));
 
     // Undecorated: empty text for the entry, and for the default only when asked.
-    FolderEntryEditor("K", "1").Save(Edit("Docs", "D:\\Docs", ""));
-    EXPECT_EQ(files_.Main(), "[main]\nsize=0\ndefault=1|12|25|0|-1\n");
-    FolderEntryEditor("K", "1").Save(Edit("", "", "", true));
-    EXPECT_EQ(files_.Submenu(), "[K]\n0=a|C:\\a\n2=c|C:\\c\n1=|\n[KE]\n1=\n");
-    EXPECT_EQ(files_.Main(), "[main]\nsize=0\ndefault=\n");
-}
-
-TEST_F(FolderEntryEditorTest, OfferedDefaultBecomesTheEntrysOwnOnOk)
-{
-    files_.SetMain("[main]\ndefault=1|12|25|0|-1\n");
-    files_.SetSubmenu("[K]\n0=a|C:\\a\n");
-    const FolderEntryEditor editor("K", "0");
-    editor.Save({editor.Read(""), editor.OfferedDecoration(), false});
-    EXPECT_EQ(files_.Submenu(), "[K]\n0=a|C:\\a\n[KE]\n0=1|12|25|0|-1\n");
-}
-
-TEST_F(FolderEntryEditorTest, RefusedTitleWritesNothingAndKeysAreTakenAsNamed)
-{
-    files_.SetSubmenu("[K]\n5=five|C:\\5\n05=other|C:\\05\n");
-    files_.Store().ClearWrites();
-    EXPECT_EQ(FolderEntryEditor("K", "05").Save(Edit("a,b", "C:\\a", "1", true)),
-              FolderEntryEditor::SaveResult::CommaInTitle);
-    EXPECT_TRUE(files_.Store().Writes().empty());
-
-    FolderEntryEditor("K", "05").Save(Edit("renamed", "C:\\05", "1"));
-    EXPECT_EQ(files_.Submenu(), "[K]\n5=five|C:\\5\n05=renamed|C:\\05\n"
-                                "[KE]\n05=1|-1|-1|0|0\n");
+    editor.Save({{"Docs", "D:\\Docs"}, DecorationChoice{}, false});
+    EXPECT_EQ(Main(), Crlf("[main]\nsize=0\ndefault=1|12|25|0|-1\n"));
+    editor.Save({{"", ""}, DecorationChoice{}, true});
+    EXPECT_EQ(Submenu(), Crlf("[K]\n5=five|C:\\5\n2=c|C:\\c\n05=|\n[KE]\n05=\n"));
+    EXPECT_EQ(Main(), Crlf("[main]\nsize=0\ndefault=\n"));
 }
 
 }  // namespace

@@ -1,10 +1,12 @@
-// A button's folder menu in the running program: a right click opens it at the pointer
-// with one row per entry and the management row, painted with each row's decoration; a
-// choice sends the stand-in host to the folder; Ctrl held while clicking a row removes
-// the entry from the file, and the button's image shows when none is left.
+// A button's folder menu in the running program: a right click opens it at the pointer,
+// a choice sends the stand-in host to the folder, Ctrl held while clicking a row removes
+// the entry (the button's image shows when none is left), the rows are painted on the
+// screen with their decorations, and the last row opens the order dialog, whose changes
+// the next menu shows.
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <algorithm>
 #include <climits>
@@ -14,7 +16,6 @@
 #include <vector>
 
 #include "tests/e2e/support/E2eTest.h"
-#include "tests/e2e/support/IniFiles.h"
 #include "tests/e2e/support/Input.h"
 #include "tests/e2e/support/RemoteToolbar.h"
 #include "tests/e2e/support/Screenshot.h"
@@ -25,47 +26,24 @@
 namespace quorbel::e2e {
 namespace {
 
-constexpr UINT kButtonContext = WM_USER + 100;
 constexpr int kFirstButtonCommand = 100;
-
+constexpr int kEntryList = 1013;
+constexpr int kMoveUp = 1014;
+constexpr int kDeleteEntry = 1016;
 constexpr COLORREF kGutter = 0xDEEDEF;
 constexpr COLORREF kSeparator = 0xA8A8A8;
 constexpr COLORREF kSelectedFill = 0xE3D4CA;
 constexpr COLORREF kSelectedFrame = 0xCD9873;
 constexpr COLORREF kDefaultBackground = 0xFCFCFC;
 
-const char kOneButton[] =
-    "[main]\nsize=1\nbTray=0\n"
-    "[0]\nsButtonText=Work\nsFolderPath=C:\\work\nsubkey=k\n";
-
 int Height(const RECT& r)
 {
     return r.bottom - r.top;
 }
 
-bool SameRect(const RECT& a, const RECT& b)
+POINT CentreOf(const RECT& r)
 {
-    return EqualRect(&a, &b) != FALSE;
-}
-
-// The selected row as the screen shows it: the box of the highlight's frame colour.
-std::optional<RECT> SelectedRow(const Screenshot& shot)
-{
-    const RECT& area = shot.Area();
-    RECT box{LONG_MAX, LONG_MAX, LONG_MIN, LONG_MIN};
-    for (LONG y = area.top; y < area.bottom; ++y) {
-        for (LONG x = area.left; x < area.right; ++x) {
-            if (shot.PixelAt(POINT{x, y}) != kSelectedFrame)
-                continue;
-            box.left = std::min(box.left, x);
-            box.top = std::min(box.top, y);
-            box.right = std::max(box.right, x + 1);
-            box.bottom = std::max(box.bottom, y + 1);
-        }
-    }
-    if (box.left > box.right)
-        return std::nullopt;
-    return box;
+    return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
 // Pixels of exactly `colour` inside `r`.
@@ -74,14 +52,51 @@ int CountColour(const Screenshot& shot, const RECT& r, COLORREF colour)
     int count = 0;
     for (LONG y = r.top; y < r.bottom; ++y)
         for (LONG x = r.left; x < r.right; ++x)
-            if (shot.PixelAt(POINT{x, y}) == colour)
-                ++count;
+            count += shot.PixelAt(POINT{x, y}) == colour;
     return count;
 }
 
-POINT CentreOf(const RECT& r)
+// The selected row as the screen shows it: the box of the highlight's frame colour.
+std::optional<RECT> SelectedRow(const Screenshot& shot)
 {
-    return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    const RECT& area = shot.Area();
+    RECT box{LONG_MAX, LONG_MAX, LONG_MIN, LONG_MIN};
+    for (LONG y = area.top; y < area.bottom; ++y)
+        for (LONG x = area.left; x < area.right; ++x)
+            if (shot.PixelAt(POINT{x, y}) == kSelectedFrame)
+                box = RECT{std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1),
+                           std::max(box.bottom, y + 1)};
+    return box.left < box.right ? std::optional<RECT>(box) : std::nullopt;
+}
+
+// Moves the pointer to `at` and waits until the menu shows the row under it selected;
+// nothing when no row is there (a separator or the border).
+std::optional<RECT> HoverRow(HWND menu, POINT at, std::chrono::milliseconds timeout = kDefaultTimeout)
+{
+    MoveMouse(at);
+    std::optional<RECT> row;
+    const bool found = WaitUntil([&] { return (row = SelectedRow(Screenshot::OfWindow(menu))) && PtInRect(&*row, at); },
+                                 timeout);
+    return found ? row : std::nullopt;
+}
+
+// Every row that can be chosen, top to bottom, found by moving the pointer down the menu:
+// the selection follows the pointer, so each row shows its own rectangle in the
+// highlight, and a separator is the gap between two rows. (Keys would not do: a pointer
+// resting on the menu's border makes it drop a keyboard selection whenever the window
+// system reports the pointer again; over a row it only selects that row once more.)
+std::vector<RECT> ChoosableRows(HWND menu)
+{
+    const RECT frame = WindowRectOf(menu);
+    std::vector<RECT> rows;
+    // Rows are at least 20 pixels high, so 3-pixel steps over the gaps miss none.
+    for (LONG y = frame.top + 1; y < frame.bottom;) {
+        const std::optional<RECT> row = HoverRow(menu, POINT{(frame.left + frame.right) / 2, y}, 300ms);
+        if (row)
+            rows.push_back(*row);
+        y = row ? row->bottom : y + 3;
+    }
+    return rows;
 }
 
 class FolderMenuTest : public E2eTest {
@@ -91,188 +106,155 @@ protected:
         HostOptions options;
         options.rect = RECT{60, 40, 700, 460};
         host_ = &session.StartHost(options);
-        session.WriteQuorbelIni(test::Crlf(kOneButton));
+        session.WriteQuorbelIni(
+            test::Crlf("[main]\nsize=1\nbTray=0\n[0]\nsButtonText=Work\nsFolderPath=C:\\work\nsubkey=k\n"));
         session.WriteSubFolderIni(test::Crlf(submenu));
         session.StartQuorbel();
         bar_ = session.WaitForBar();
         ASSERT_TRUE(BringToForeground(host_->Window()));
         // Glued: 100 pixels right of and below the host's corner (no stored offset).
-        const RECT hostRect = WindowRectOf(host_->Window());
+        const RECT host = WindowRectOf(host_->Window());
         ASSERT_TRUE(WaitUntil([&] {
             const RECT r = WindowRectOf(bar_);
-            return IsWindowVisible(bar_) && r.left == hostRect.left + 100 && r.top == hostRect.top + 100;
-        }, kDefaultTimeout, Phase::Random));
-        ASSERT_NE(Toolbar(), nullptr);
+            return IsWindowVisible(bar_) && r.left == host.left + 100 && r.top == host.top + 100 && Toolbar();
+        }));
     }
 
     // Looked up afresh each time: a reload of the buttons makes a new toolbar control.
     HWND Toolbar() const { return FindToolbar(bar_); }
 
-    // A real right click on the button, which also makes the bar the window that gets
-    // the keyboard, as it does for a user.
-    HWND OpenByRightClick()
+    // A real right click on the button once the bar shows it (the bar hides for a moment
+    // when the host comes to the front), which also gives the bar the keyboard, as for a
+    // user; a few pixels apart from the last, since two clicks on one spot in a row
+    // would make a double click. The menu opens at the pointer.
+    HWND OpenMenu()
     {
-        const std::optional<RECT> button = ToolbarButtonRect(Toolbar(), 0);
-        EXPECT_TRUE(button.has_value());
-        if (!button)
-            return nullptr;
-        pointer_ = CentreOf(*button);
-        Click(pointer_, MouseButton::Right);
-        return WaitForMenu();
-    }
-
-    // The right click as the toolbar reports it, without Ctrl.
-    HWND OpenByMessage()
-    {
-        PostMessageW(bar_, kButtonContext, 0, 0);
-        return WaitForMenu();
-    }
-
-    HWND WaitForMenu()
-    {
+        POINT at{};
+        EXPECT_TRUE(WaitUntil([&] {
+            const std::optional<RECT> button = ToolbarButtonRect(Toolbar(), 0);
+            at = button ? CentreOf(*button) : POINT{};
+            at.x += opened_ % 2 ? 8 : -8;
+            return button && IsWindowVisible(bar_) && WindowFromPoint(at) == Toolbar();
+        }));
+        ++opened_;
+        Click(at, MouseButton::Right);
         HWND menu = nullptr;
         EXPECT_TRUE(WaitUntil([&] { return (menu = FindOpenMenu()) != nullptr; }));
         if (menu) {
             EXPECT_EQ(ProcessIdOf(menu), session.Quorbel().Id());
+            EXPECT_EQ(WindowRectOf(menu).left, at.x);
+            EXPECT_EQ(WindowRectOf(menu).top, at.y);
         }
         return menu;
     }
 
-    // Moves the pointer to `at` and waits until the menu shows the row under it
-    // selected; nothing when no row is there (a separator or the border).
-    static std::optional<RECT> HoverRow(HWND menu, POINT at, std::chrono::milliseconds timeout)
+    // Chooses the row under `at` with Return, as a user pointing at it would.
+    void Choose(HWND menu, POINT at)
     {
-        MoveMouse(at);
-        std::optional<RECT> row;
-        const bool found = WaitUntil([&] {
-            row = SelectedRow(Screenshot::OfWindow(menu));
-            return row && PtInRect(&*row, at);
-        }, timeout);
-        return found ? row : std::nullopt;
+        ASSERT_TRUE(HoverRow(menu, at).has_value());
+        PostKey(bar_, VK_RETURN);
+        ASSERT_TRUE(WaitUntil([] { return FindOpenMenu() == nullptr; }));
     }
 
-    // Every row that can be chosen, top to bottom, found by moving the pointer down the
-    // menu: the selection follows the pointer, so each row shows its own rectangle in
-    // the highlight. A separator is the gap between two rows. The pointer stays on the
-    // last row. The keyboard would do too, but a pointer resting over the menu's border
-    // makes the menu drop a keyboard selection whenever the window system reports it
-    // again; over a row it only selects that row once more.
-    static std::vector<RECT> ChoosableRows(HWND menu)
-    {
-        const RECT frame = WindowRectOf(menu);
-        const LONG x = (frame.left + frame.right) / 2;
-        std::vector<RECT> rows;
-        // Rows are at least 20 pixels high, so 3-pixel steps over the gaps miss none.
-        for (LONG y = frame.top + 1; y < frame.bottom;) {
-            const std::optional<RECT> row = HoverRow(menu, POINT{x, y}, 300ms);
-            if (!row) {
-                y += 3;
-                continue;
-            }
-            rows.push_back(*row);
-            y = row->bottom;
-        }
-        return rows;
-    }
-
-    // Ctrl held down on the keyboard while the row is clicked, until `done` shows the
+    // Ctrl held down on the keyboard while the row is clicked, until the file shows the
     // program has acted: it reads Ctrl after the menu has closed. Held in X, not only in
     // Wine: the click's focus change makes Wine read the keyboard back from X.
-    void CtrlClick(const RECT& row, const std::function<bool()>& done)
+    void CtrlClick(const RECT& row, const std::string& fileAfter)
     {
         const XHeldKey ctrl(VK_CONTROL);
         Click(CentreOf(row));
-        EXPECT_TRUE(WaitUntil(done));
+        EXPECT_TRUE(WaitUntil([&] { return SubFolderIni() == test::Crlf(fileAfter); })) << SubFolderIni();
     }
 
-    std::string Entry(const char* key) const { return ReadIniString(session.SubFolderIniPath(), "k", key, "absent"); }
+    std::string SubFolderIni() const { return test::ReadFileBytes(session.SubFolderIniPath()); }
 
-    POINT pointer_{};  // where the last right click was
+    // The management row, the last, opens the order dialog; `seeRows` looks at the menu first.
+    HWND OpenOrderDialog(const std::function<void(const std::vector<RECT>&)>& seeRows = nullptr)
+    {
+        const HWND menu = OpenMenu();
+        const std::vector<RECT> rows = ChoosableRows(menu);
+        if (seeRows)
+            seeRows(rows);
+        EXPECT_FALSE(rows.empty());
+        if (!rows.empty())
+            Choose(menu, CentreOf(rows.back()));
+        HWND found = nullptr;
+        EXPECT_TRUE(WaitUntil([&] {
+            for (HWND dialog : DialogsOf(session.Quorbel().Id())) {
+                wchar_t caption[64] = {};
+                GetWindowTextW(dialog, caption, 64);
+                if (IsWindowVisible(dialog) && std::wstring(caption) == L"순서 변경")
+                    found = dialog;
+            }
+            return found != nullptr;
+        }));
+        return found;
+    }
+
+    // Selects a row of the order dialog's list with the keyboard, as a user would.
+    static bool SelectListRow(HWND dialog, int row)
+    {
+        HWND list = GetDlgItem(dialog, kEntryList);
+        return WaitUntil([&] {
+            const LRESULT selected =
+                SendWithTimeout(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED).value_or(-2);
+            if (selected != row)
+                PostKey(list, selected < row ? VK_DOWN : VK_UP);
+            return selected == row;
+        });
+    }
+
+    static void Press(HWND dialog, int button) { PostMessageW(GetDlgItem(dialog, button), BM_CLICK, 0, 0); }
+
     StandInHost* host_ = nullptr;
     HWND bar_ = nullptr;
+    int opened_ = 0;
 };
 
-TEST_F(FolderMenuTest, RightClickOpensAtThePointerAndAChoiceSendsTheHostThere)
+// Each scenario ends with its one choice that sends the host somewhere: the host then
+// comes to the front, and Wine may hand the focus back to it late enough to close a
+// menu opened after it.
+TEST_F(FolderMenuTest, CtrlClicksRemoveEntriesAndTheLastRemovalChangesTheButtonImage)
 {
-    Start("[k]\n0=src|C:\\src\n3=-|x\n1=docs|D:\\a|C:\\docs\n[kE]\n0=1|-1|-1|-1|-1\n");
-    const HWND menu = OpenByRightClick();
-    ASSERT_NE(menu, nullptr);
-    const RECT frame = WindowRectOf(menu);
-    EXPECT_EQ(frame.left, pointer_.x);
-    EXPECT_EQ(frame.top, pointer_.y);
-
-    // src, the separator, docs, and the management row.
-    const std::vector<RECT> rows = ChoosableRows(menu);
+    Start("[k]\n0=a|C:\\a\n1=docs|C:\\docs\n[kE]\n1=0|-1|40|-1|-1\n");
+    EXPECT_EQ(ToolbarButtonImage(Toolbar(), kFirstButtonCommand), 1);
+    std::vector<RECT> rows = ChoosableRows(OpenMenu());
     ASSERT_EQ(rows.size(), 3u);
-    EXPECT_EQ(rows[1].top - rows[0].bottom, 9) << "the separator between src and docs";
-    EXPECT_EQ(rows[2].top, rows[1].bottom) << "the management row follows directly";
-    for (const RECT& row : rows)
-        EXPECT_EQ(Height(row), 20);
+    EXPECT_EQ(Height(rows[1]), 40) << "docs' decoration asks for 40 pixels";
+    // Emptied, not deleted; the decoration stays.
+    CtrlClick(rows[1], "[k]\n0=a|C:\\a\n1=\n[kE]\n1=0|-1|40|-1|-1\n");
+    EXPECT_EQ(ToolbarButtonImage(Toolbar(), kFirstButtonCommand), 1) << "a is left";
 
-    // Return on docs; its path is the text after the last bar.
-    ASSERT_TRUE(HoverRow(menu, CentreOf(rows[1]), kDefaultTimeout).has_value());
-    PostKey(bar_, VK_RETURN);
-    EXPECT_TRUE(host_->Log().WaitForLine("return cd C:\\docs"));
-    EXPECT_TRUE(WaitUntil([] { return FindOpenMenu() == nullptr; }));
-    EXPECT_EQ(Entry("1"), "docs|D:\\a|C:\\docs");
+    // The next menu lacks docs; with a gone too, the button's image is that of a button
+    // without a menu.
+    rows = ChoosableRows(OpenMenu());
+    ASSERT_EQ(rows.size(), 2u) << "a and the management row";
+    EXPECT_EQ(Height(rows[1]), 20);
+    CtrlClick(rows[0], "[k]\n0=\n1=\n[kE]\n1=0|-1|40|-1|-1\n");
+    EXPECT_TRUE(WaitUntil([&] { return ToolbarButtonImage(Toolbar(), kFirstButtonCommand) == 0; }));
+    EXPECT_TRUE(host_->Log().LinesStartingWith("return ").empty()) << "a removal sends the host nowhere";
 }
 
-TEST_F(FolderMenuTest, CtrlClickRemovesEntriesAndTheLastRemovalChangesTheButtonImage)
+TEST_F(FolderMenuTest, DecoratedMenuOnScreenAndAChoiceSendsTheHostThere)
 {
-    Start("[k]\n0=a|C:\\a\n1=b|C:\\b\n[kE]\n1=0|-1|40|-1|-1\n");
-    const int command = kFirstButtonCommand;
-    EXPECT_EQ(ToolbarButtonImage(Toolbar(), command), 1);
-
-    HWND menu = OpenByRightClick();
-    ASSERT_NE(menu, nullptr);
-    std::vector<RECT> rows = ChoosableRows(menu);
-    ASSERT_EQ(rows.size(), 3u);
-    EXPECT_EQ(Height(rows[1]), 40) << "b's decoration asks for 40 pixels";
-    CtrlClick(rows[1], [&] { return Entry("1").empty(); });
-    EXPECT_EQ(Entry("0"), "a|C:\\a");
-    EXPECT_EQ(ReadIniString(session.SubFolderIniPath(), "kE", "1"), "0|-1|40|-1|-1") << "decoration kept";
-    EXPECT_TRUE(host_->Log().LinesStartingWith("return ").empty()) << "a removal goes nowhere";
-    EXPECT_EQ(ToolbarButtonImage(Toolbar(), command), 1) << "a is left";
-
-    // The next menu no longer lists b.
-    menu = OpenByRightClick();
-    ASSERT_NE(menu, nullptr);
-    rows = ChoosableRows(menu);
-    ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(Height(rows[1]), 20) << "the management row, not b";
-    CtrlClick(rows[0], [&] { return Entry("0").empty(); });
-    EXPECT_TRUE(IniHasKey(session.SubFolderIniPath(), "k", "0")) << "emptied, not deleted";
-
-    EXPECT_TRUE(WaitUntil([&] { return ToolbarButtonImage(Toolbar(), command) == 0; }));
-    EXPECT_TRUE(host_->Log().LinesStartingWith("return ").empty());
-}
-
-TEST_F(FolderMenuTest, DecoratedMenuOnScreen)
-{
-    // Background RGB(255, 230, 160) and text RGB(0, 0, 200), stored as COLORREF decimals.
     const COLORREF background = RGB(255, 230, 160);
     const COLORREF text = RGB(0, 0, 200);
-    Start("[k]\n0=Bold folder|C:\\b\n1=Large folder|C:\\l\n2=Coloured folder|C:\\c\n3=-|\n4=Plain folder|C:\\p\n"
-          "[kE]\n0=1|-1|-1|-1|-1\n1=0|20|-1|-1|-1\n2=0|-1|-1|" +
+    Start("[k]\n0=Bold folder|C:\\b\n1=Large folder|C:\\l\n2=Coloured folder|D:\\x|C:\\c\n3=-|\n"
+          "4=Plain folder|C:\\p\n[kE]\n0=1|-1|-1|-1|-1\n1=0|20|-1|-1|-1\n2=0|-1|-1|" +
           std::to_string(background) + "|" + std::to_string(text) + "\n");
-    const HWND menu = OpenByMessage();
+    const HWND menu = OpenMenu();
     ASSERT_NE(menu, nullptr);
     const std::vector<RECT> rows = ChoosableRows(menu);
     ASSERT_EQ(rows.size(), 5u);
-    const RECT& bold = rows[0];
-    const RECT& large = rows[1];
-    const RECT& coloured = rows[2];
-    const RECT& plain = rows[3];
+    const RECT &bold = rows[0], &large = rows[1], &coloured = rows[2], &plain = rows[3];
     const RECT separator{coloured.left, coloured.bottom, coloured.right, plain.top};
     EXPECT_EQ(Height(bold), 20);
     EXPECT_GT(Height(large), 20) << "20 pt text";
     EXPECT_EQ(Height(separator), 9);
 
-    ASSERT_TRUE(HoverRow(menu, CentreOf(bold), kDefaultTimeout).has_value());
+    ASSERT_TRUE(HoverRow(menu, CentreOf(bold)).has_value());
     const Screenshot shot = Screenshot::OfWindow(menu);
     SaveScreenshot("decorated-menu");
-    ASSERT_EQ(SelectedRow(shot).has_value() && SameRect(*SelectedRow(shot), bold), true);
-
     const auto at = [&](const RECT& row, int dx, int dy) {
         return shot.PixelAt(POINT{dx >= 0 ? row.left + dx : row.right + dx, dy >= 0 ? row.top + dy : row.bottom + dy});
     };
@@ -292,9 +274,40 @@ TEST_F(FolderMenuTest, DecoratedMenuOnScreen)
     // Bold strokes are heavier than the plain row's, on the highlight too.
     EXPECT_GT(CountColour(shot, bold, RGB(0, 0, 0)), CountColour(shot, plain, RGB(0, 0, 0)));
 
-    PostKey(bar_, VK_ESCAPE);
-    EXPECT_TRUE(WaitUntil([] { return FindOpenMenu() == nullptr; }));
-    EXPECT_TRUE(host_->Log().LinesStartingWith("return ").empty());
+    Choose(menu, CentreOf(coloured));
+    EXPECT_TRUE(host_->Log().WaitForLine("return cd C:\\c")) << "the path after the last bar";
+}
+
+// Beta's decoration makes its row 40 pixels high: the next menu shows it first.
+TEST_F(FolderMenuTest, TheOrderDialogsChangesAreTheNextMenusAndTheBarsToo)
+{
+    Start("[k]\n0=Alpha|C:\\alpha\n1=Beta|C:\\beta\n2=Gamma|C:\\gamma\n[kE]\n1=0|-1|40|-1|-1\n");
+    HWND dialog = OpenOrderDialog();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(SelectListRow(dialog, 1));
+    Press(dialog, kMoveUp);
+    Press(dialog, IDOK);
+    const std::string reordered = "[k]\n1=Beta|C:\\beta\n0=Alpha|C:\\alpha\n2=Gamma|C:\\gamma\n[kE]\n1=0|-1|40|-1|-1\n";
+    EXPECT_TRUE(WaitUntil([&] { return SubFolderIni() == test::Crlf(reordered) && !IsWindow(dialog); }))
+        << SubFolderIni();
+
+    // Every entry deleted there takes the button's menu away, which the bar shows at once.
+    dialog = OpenOrderDialog([](const std::vector<RECT>& rows) {
+        ASSERT_EQ(rows.size(), 4u);
+        EXPECT_EQ(Height(rows[0]), 40) << "Beta first";
+        EXPECT_EQ(Height(rows[1]), 20);
+    });
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(SelectListRow(dialog, 0));
+    // Each deletion selects the new first row, so the button can be pressed again.
+    for (LRESULT left = 2; left >= 0; --left) {
+        Press(dialog, kDeleteEntry);
+        ASSERT_TRUE(WaitUntil(
+            [&] { return SendWithTimeout(GetDlgItem(dialog, kEntryList), LVM_GETITEMCOUNT).value_or(-1) == left; }));
+    }
+    Press(dialog, IDOK);
+    EXPECT_TRUE(WaitUntil([&] { return SubFolderIni() == test::Crlf("[kE]\n1=0|-1|40|-1|-1\n"); })) << SubFolderIni();
+    EXPECT_TRUE(WaitUntil([&] { return ToolbarButtonImage(Toolbar(), kFirstButtonCommand) == 0; }));
 }
 
 }  // namespace

@@ -2,7 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/MemoryProfile.h"
+#include <array>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "menus/FolderMenuActions.h"
+#include "tests/support/ProgramFolder.h"
 
 namespace quorbel {
 namespace {
@@ -28,7 +34,7 @@ const SubmenuEntries kEntries = Entries({{"5", "x|C:\\x", ""},
                                          {"x", "a|b|D:\\third", ""},
                                          {"9", "-", ""}});
 
-TEST(FolderMenu, RowsTakeIdsByPositionAndSeparatorsAnswerZero)
+TEST(FolderMenu, RowsTakeIdsByPositionAndChoicesNameTheEntrysOwnKey)
 {
     const FolderMenu menu(kEntries);
     std::vector<int> commands, items;
@@ -38,80 +44,28 @@ TEST(FolderMenu, RowsTakeIdsByPositionAndSeparatorsAnswerZero)
     }
     EXPECT_EQ(commands, (std::vector<int>{1, 0, 3, 4, 5, 6, 1000}));
     EXPECT_EQ(items, (std::vector<int>{1, 2, 3, 4, 5, 6, 1000}));
-    EXPECT_TRUE(menu.Rows()[1].separator);
-    EXPECT_FALSE(menu.Rows()[5].separator);  // "-" without "|" has an empty label
-    EXPECT_EQ(menu.Rows()[5].item.text, "");
-}
-
-struct ChoiceCase {
-    int id;
-    Kind kind;
-    const char* key;
-    const char* path;
-};
-
-class FolderMenuChoiceTest : public testing::TestWithParam<ChoiceCase> {};
-
-TEST_P(FolderMenuChoiceTest, NamesTheEntryByItsOwnKey)
-{
-    const FolderMenuChoice choice = FolderMenu(kEntries).Interpret(GetParam().id);
-    EXPECT_EQ(choice.kind, GetParam().kind);
-    EXPECT_EQ(choice.key, GetParam().key);
-    EXPECT_EQ(choice.path, GetParam().path);
-}
-
-INSTANTIATE_TEST_SUITE_P(Ids, FolderMenuChoiceTest,
-                         testing::Values(ChoiceCase{0, Kind::Nothing, "", ""},
-                                         ChoiceCase{1000, Kind::Manage, "", ""},
-                                         ChoiceCase{1, Kind::Entry, "5", "C:\\x"},
-                                         ChoiceCase{2, Kind::Nothing, "", ""},
-                                         ChoiceCase{3, Kind::Entry, "0", "C:\\y"},
-                                         ChoiceCase{4, Kind::Entry, "7", "D:\\plain"},
-                                         ChoiceCase{5, Kind::Entry, "x", "D:\\third"},
-                                         ChoiceCase{6, Kind::Entry, "9", "-"},
-                                         ChoiceCase{7, Kind::Nothing, "", ""},
-                                         ChoiceCase{-1, Kind::Nothing, "", ""}));
-
-TEST(FolderMenu, EntriesStartAt20PixelsAndManagementRowIsPlain)
-{
-    const FolderMenu menu(kEntries);
-    const FolderMenuItem& plain = menu.Rows()[0].item;
-    EXPECT_EQ(plain.text, "x");
-    EXPECT_EQ(plain.itemHeight, 20);
-    EXPECT_EQ(plain.fontSize, -1);
-    EXPECT_EQ(plain.backgroundColour, -1);
-
+    // Entries start 20 pixels high; any decoration sets all five fields; "-" without
+    // "|" is an empty label, not a separator; the management row is plain.
+    EXPECT_EQ(menu.Rows()[0].item.itemHeight, 20);
     EXPECT_EQ(menu.Rows()[2].item.itemHeight, 30);
     EXPECT_EQ(menu.Rows()[2].decoration, "1|12|30|255|0");
-    EXPECT_EQ(menu.Rows()[3].item.itemHeight, 0);  // any decoration sets all five fields
+    EXPECT_EQ(menu.Rows()[3].item.itemHeight, 0);
+    EXPECT_EQ(menu.Rows()[5].item.text, "");
+    EXPECT_EQ(menu.Rows().back().item.itemHeight, -1);
 
-    const FolderMenuItem& manage = menu.Rows().back().item;
-    EXPECT_EQ(manage.itemHeight, -1);
-    EXPECT_EQ(manage.fontSize, -1);
-    EXPECT_EQ(manage.textColour, -1);
-    EXPECT_EQ(FixedRowLabel(1000), L"[순서/삭제/제목변경]");
-    EXPECT_TRUE(FixedRowLabel(1).empty());
-}
-
-TEST(FolderMenu, RegisterReplacesTheLastMenuUnlessThisOneIsEmpty)
-{
-    MenuItemRegistry registry;
-    registry.Store(77, FolderMenuItem{});
-    FolderMenu(kEntries).Register(registry);
-
-    FolderMenuItem item;
-    EXPECT_FALSE(registry.Lookup(77, item));
-    ASSERT_TRUE(registry.Lookup(2, item));  // separators are stored under their position
-    ASSERT_TRUE(registry.Lookup(3, item));
-    EXPECT_TRUE(item.bold);
-    ASSERT_TRUE(registry.Lookup(1000, item));
-
-    const FolderMenu empty(SubmenuEntries{});
-    EXPECT_TRUE(empty.Empty());
-    EXPECT_TRUE(empty.Rows().empty());
-    EXPECT_EQ(empty.Interpret(1000).kind, Kind::Nothing);
-    empty.Register(registry);
-    EXPECT_TRUE(registry.Lookup(3, item));
+    const struct {
+        int id;
+        Kind kind;
+        std::string key, path;
+    } choices[] = {{0, Kind::Nothing, "", ""},          {1000, Kind::Manage, "", ""},
+                   {1, Kind::Entry, "5", "C:\\x"},      {2, Kind::Nothing, "", ""},
+                   {5, Kind::Entry, "x", "D:\\third"},  {6, Kind::Entry, "9", "-"},
+                   {7, Kind::Nothing, "", ""},          {-1, Kind::Nothing, "", ""}};
+    for (const auto& c : choices) {
+        const FolderMenuChoice choice = menu.Interpret(c.id);
+        EXPECT_EQ(std::tie(choice.kind, choice.key, choice.path), std::tie(c.kind, c.key, c.path)) << c.id;
+    }
+    EXPECT_EQ(FolderMenu(SubmenuEntries{}).Interpret(1000).kind, Kind::Nothing);
 }
 
 TEST(FolderMenu, MenusLongerThan999EntriesStopBeforeTheManagementId)
@@ -129,14 +83,63 @@ TEST(FolderMenu, MenusLongerThan999EntriesStopBeforeTheManagementId)
     EXPECT_EQ(menu.Interpret(999).key, "998");
 }
 
-TEST(FolderMenu, CtrlChoiceEmptiesExactlyTheChosenHandMadeKey)
+// The painter finds rows by id in the registry: the last menu shown must stay there.
+TEST(FolderMenu, RegisterReplacesTheLastMenuUnlessThisOneIsEmpty)
 {
-    test::MemoryProfileScope files;
-    files.SetSubmenu("[K]\n5=five|C:\\5\n05=zero-five|C:\\05\nx=ex|C:\\x\n0=zero|C:\\0\n"
-                     "[KE]\n05=1\n");
-    ClearSubmenuEntry("K", FolderMenu(LoadSubmenu("K")).Interpret(2).key);
-    ClearSubmenuEntry("K", FolderMenu(LoadSubmenu("K")).Interpret(2).key);  // now "x"
-    EXPECT_EQ(files.Submenu(), "[K]\n5=five|C:\\5\n05=\nx=\n0=zero|C:\\0\n[KE]\n05=1\n");
+    MenuItemRegistry registry;
+    FolderMenuItem builder;
+    builder.text = "earlier";
+    registry.Store(77, builder);
+    builder.text = "changed after storing";
+    FolderMenuItem found;
+    ASSERT_TRUE(registry.Lookup(77, found));
+    EXPECT_EQ(found.text, "earlier") << "a copy is stored";
+
+    FolderMenu(kEntries).Register(registry);
+    FolderMenuItem mine{77, 5, "mine", 1, 2, true};
+    EXPECT_FALSE(registry.Lookup(77, mine));
+    EXPECT_EQ(mine.text, "mine") << "a miss leaves the item untouched";
+    EXPECT_TRUE(registry.Lookup(2, found)) << "separators are stored under their position";
+    ASSERT_TRUE(registry.Lookup(3, found));
+    EXPECT_TRUE(found.bold);
+    EXPECT_TRUE(registry.Lookup(1000, found));
+
+    FolderMenu(SubmenuEntries{}).Register(registry);
+    EXPECT_TRUE(registry.Lookup(3, found));
+    registry.Clear();
+    EXPECT_FALSE(registry.Lookup(3, found));
+}
+
+class RecordedActions : public FolderMenuActions {
+public:
+    void ChangeDirectory(const std::string& path) override { calls.push_back("cd " + path); }
+    void ReloadButtons() override { calls.push_back("reload"); }
+    void OpenOrderDialog(const std::string& key) override { calls.push_back("order " + key); }
+    std::vector<std::string> calls;
+};
+
+// Ctrl removes an entry by the key as the file spells it: "05" and "x" are not "5" and "0".
+TEST(FolderMenu, ChoicesActAndCtrlEmptiesExactlyTheChosenKey)
+{
+    test::ProgramFolder folder;
+    const std::string file = "[K]\n5=five|C:\\5\n05=oh five|C:\\05\nx=odd|C:\\x\n0=zero|C:\\0\n[KE]\n05=1\n";
+    folder.WriteSubmenu(file);
+    const FolderMenu menu(LoadSubmenu("K"));
+    RecordedActions actions;
+    for (bool ctrl : {false, true}) {
+        ActOnFolderMenuChoice(menu.Interpret(0), ctrl, "K", actions);
+        ActOnFolderMenuChoice(menu.Interpret(1000), ctrl, "K", actions);
+    }
+    ActOnFolderMenuChoice(menu.Interpret(2), false, "K", actions);
+    EXPECT_EQ(test::ReadFileBytes(folder.SubmenuIni()), test::Crlf(file));
+
+    ActOnFolderMenuChoice(menu.Interpret(2), true, "K", actions);
+    ActOnFolderMenuChoice(menu.Interpret(3), true, "K", actions);
+    EXPECT_EQ(actions.calls, (std::vector<std::string>{"order K", "order K", "cd C:\\05", "reload", "reload"}));
+    // Emptied, not deleted: a free slot, and the decoration stays.
+    EXPECT_EQ(test::ReadFileBytes(folder.SubmenuIni()),
+              test::Crlf("[K]\n5=five|C:\\5\n05=\nx=\n0=zero|C:\\0\n[KE]\n05=1\n"));
+    EXPECT_EQ(LoadSubmenu("K").keys, (std::vector<std::string>{"5", "0"}));
 }
 
 }  // namespace

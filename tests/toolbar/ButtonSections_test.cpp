@@ -3,194 +3,133 @@
 #include <string>
 #include <vector>
 
-#include "config/IniSection.h"
 #include "config/SubmenuKey.h"
-#include "tests/support/MemoryProfile.h"
+#include "tests/support/ProgramFolder.h"
 #include "toolbar/ButtonInsertion.h"
 #include "toolbar/ButtonSections.h"
 #include "toolbar/DropPlan.h"
-#include "toolbar/Submenu.h"
 
 namespace quorbel {
 namespace {
 
 using Texts = std::vector<std::string>;
+using test::Crlf;
 
 // The lines of a button section as the program writes them.
 std::string Button(const std::string& name, int command = 0)
 {
     return "sButtonText=" + name + "\nsFolderPath=D:\\" + name + "\n" +
-           (command ? "iCommand=" + std::to_string(command) + "\n" : "") + "subkey=K" + name +
-           "\n";
+           (command ? "iCommand=" + std::to_string(command) + "\n" : "") + "subkey=K" + name + "\n";
 }
 
-std::string As(int n, const std::string& lines)
-{
-    return "[" + std::to_string(n) + "]\n" + lines;
-}
-
-// "[main]" with the count, then the buttons as sections "0", "1", ...
+// "[main]" with the count, the buttons as sections "0", "1", ..., then `extra`.
 std::string Bar(const Texts& buttons, const std::string& extra = "")
 {
     std::string text = "[main]\nbGlue=1\nsize=" + std::to_string(buttons.size()) + "\nx=40\n";
     for (std::size_t i = 0; i < buttons.size(); ++i)
-        text += As(static_cast<int>(i), buttons[i]);
+        text += "[" + std::to_string(i) + "]\n" + buttons[i];
     return text + extra;
 }
 
-UuidText NewKey()
-{
-    return {UuidText::Status::Ok, "new-key"};
-}
+// What an insertion of E:\new writes: no iCommand, whatever the section held before.
+const std::string kNew = "sFolderPath=E:\\new\nsButtonText=new\nsubkey=new-key\n";
 
 class ButtonSectionsTest : public testing::Test {
 protected:
-    ButtonSectionsTest() { SetUuidSourceForTesting(NewKey); }
+    ButtonSectionsTest()
+    {
+        SetUuidSourceForTesting([] { return UuidText{UuidText::Status::Ok, "new-key"}; });
+    }
     ~ButtonSectionsTest() override { SetUuidSourceForTesting(nullptr); }
 
-    // Section n as it would stand alone, "[n]" and its lines.
-    std::string Section(int n) const
-    {
-        const std::string all = files_.Main();
-        const std::string head = "[" + std::to_string(n) + "]\n";
-        const std::size_t at = all.find(head);
-        return at == std::string::npos ? "" : all.substr(at, all.find('[', at + 1) - at);
-    }
-    Texts Captions() const
-    {
-        Texts captions;
-        for (int n = 0; n < ButtonCount(); ++n)
-            captions.push_back(IniSection(std::to_string(n), files_.MainPath())
-                                   .ReadString("sButtonText", "?"));
-        return captions;
-    }
+    std::string Main() const { return test::ReadFileBytes(folder_.MainIni()); }
+    std::string Submenu() const { return test::ReadFileBytes(folder_.SubmenuIni()); }
 
-    test::MemoryProfileScope files_;
+    test::ProgramFolder folder_;
 };
 
-const std::string kNew = "sFolderPath=E:\\new\nsButtonText=new\nsubkey=new-key\n";
-
+// Buttons behind the gap move whole, command numbers with them; section 3 lingers from
+// a deletion with a hand-added command and is overwritten whole.
 TEST_F(ButtonSectionsTest, InsertOpensTheGapAndTakeBackRestoresTheFileExactly)
 {
-    const std::vector<Texts> expected = {{"new", "A", "B", "C"},
-                                         {"A", "new", "B", "C"},
-                                         {"A", "B", "new", "C"},
-                                         {"A", "B", "C", "new"}};
+    const Texts buttons = {Button("A"), Button("B", 12), Button("C")};
+    const std::string before = Bar(buttons, "[3]\n" + Button("old", 77) + "note=x\n");
     for (int p = 0; p <= 3; ++p) {
-        const std::string before = Bar({Button("A"), Button("B", 12), Button("C")});
-        files_.SetMain(before);
-        files_.Store().ClearWrites();
+        folder_.WriteMain(before);
         const ButtonInsertion insertion = ButtonInsertion::Insert(p, "E:\\new");
-
-        EXPECT_EQ(Captions(), expected[p]) << p;
-        EXPECT_EQ(Section(p), As(p, kNew)) << p;
-        EXPECT_EQ(Section(3), p == 3 ? As(3, kNew) : As(3, Button("C")));  // moved whole
-        if (p == 3) {
-            for (const auto& write : files_.Store().Writes())
-                EXPECT_TRUE(write.section == "3" || write.section == "main") << write.section;
-        }
-
+        Texts after = buttons;
+        after.insert(after.begin() + p, kNew);
+        EXPECT_EQ(Main(), Crlf(Bar(after))) << p;
         insertion.TakeBack();
-        EXPECT_EQ(files_.Main(), before) << p;
+        EXPECT_EQ(Main(), Crlf(before)) << p;
     }
 }
 
-TEST_F(ButtonSectionsTest, EmptyBarGetsButtonZeroAndTakeBackLeavesNothing)
+TEST_F(ButtonSectionsTest, InsertIntoAnEmptyBarAndTakeBackOfHandWrittenFiles)
 {
-    const ButtonInsertion insertion = ButtonInsertion::Insert(0, "D:\\work");
-    EXPECT_EQ(files_.Main(), "[0]\nsFolderPath=D:\\work\nsButtonText=work\nsubkey=new-key\n"
-                             "[main]\nsize=1\n");
-    insertion.TakeBack();
-    EXPECT_EQ(files_.Main(), "");
-
-    ButtonInsertion::Insert(0, "C:\\");  // a drive root gets an empty caption
-    EXPECT_EQ(Captions(), (Texts{""}));
-}
-
-TEST_F(ButtonSectionsTest, TakeBackRestoresStaleSectionsAndTheCountAsWritten)
-{
-    for (const std::string& before :
-         {"[main]\nsize=02\n" + As(0, Button("A")) + As(1, Button("B")) +
-              As(2, Button("stale", 5)) + "[other]\nk=v\n",
-          std::string("[main]\nbGlue=0\n")}) {
-        files_.SetMain(before);
+    const ButtonInsertion first = ButtonInsertion::Insert(0, "D:\\work");
+    EXPECT_EQ(Main(), Crlf("[0]\nsFolderPath=D:\\work\nsButtonText=work\nsubkey=new-key\n[main]\nsize=1\n"));
+    first.TakeBack();
+    EXPECT_EQ(Main(), "");
+    // The count comes back as it was written, stale sections as they were; a main
+    // section without a count stays without.
+    for (const std::string& before : {"[main]\nsize=02\n[0]\n" + Button("A") + "[1]\n" + Button("B") + "[2]\n" +
+                                          Button("stale", 5) + "[other]\nk=v\n",
+                                      std::string("[main]\nbGlue=0\n")}) {
+        folder_.WriteMain(before);
         ButtonInsertion::Insert(1, "E:\\new").TakeBack();
-        EXPECT_EQ(files_.Main(), before);
+        EXPECT_EQ(Main(), Crlf(before));
     }
 }
 
-TEST_F(ButtonSectionsTest, CommandNumbersTravelWithTheirButtonsOnly)
+TEST_F(ButtonSectionsTest, DeleteClosesTheGapAndDropsTheButtonsFolderEntries)
 {
-    // C carries a command; section 3 lingers from a deletion with a hand-added command.
-    files_.SetMain(Bar({Button("A"), Button("B"), Button("C", 2019)},
-                       As(3, Button("old", 77)) + "note=x\n"));
-    ButtonInsertion::Insert(2, "E:\\new");
-    EXPECT_EQ(Section(3), As(3, Button("C", 2019)));
-    EXPECT_EQ(Section(2), As(2, kNew));  // a folder button, no iCommand
-
-    files_.SetMain(Bar({Button("A", 5), Button("B")}));
-    DeleteButton(0, "KA");
-    EXPECT_EQ(Section(0), As(0, Button("B")));  // B does not inherit A's command
-}
-
-TEST_F(ButtonSectionsTest, DeleteClosesTheGapAndDropsTheFolderEntries)
-{
-    const std::vector<Texts> expected = {{"B", "C"}, {"A", "C"}, {"A", "B"}};
+    const Texts buttons = {Button("A", 5), Button("B"), Button("C")};
+    const std::string menusLeft[] = {"[KB]\n0=b|y\n[KBE]\n0=1\n[KC]\n0=c|z\n",
+                                     "[KA]\n0=a|x\n[KBE]\n0=1\n[KC]\n0=c|z\n",
+                                     "[KA]\n0=a|x\n[KB]\n0=b|y\n[KBE]\n0=1\n"};
     for (int i = 0; i < 3; ++i) {
-        files_.SetMain(Bar({Button("A"), Button("B"), Button("C")}));
-        files_.SetSubmenu("[KA]\n0=a|x\n[KB]\n0=b|y\n[KBE]\n0=1\n[KC]\n0=c|z\n");
-        const std::string doomed = ButtonSubmenuKey(i);
-        ASSERT_TRUE(DeleteButton(i, doomed));
-
-        EXPECT_EQ(Captions(), expected[i]);
-        EXPECT_EQ(Section(1), As(1, Button(expected[i][1])));
-        EXPECT_EQ(Section(2), As(2, Button("C")));  // the old last section stays
-        EXPECT_TRUE(LoadSubmenu(doomed).empty());
-        for (const std::string& kept : expected[i])
-            EXPECT_FALSE(LoadSubmenu("K" + kept).empty());
-        EXPECT_NE(files_.Submenu().find("[KBE]"), std::string::npos);
+        folder_.WriteMain(Bar(buttons));
+        folder_.WriteSubmenu("[KA]\n0=a|x\n[KB]\n0=b|y\n[KBE]\n0=1\n[KC]\n0=c|z\n");
+        ASSERT_TRUE(DeleteButton(i, ButtonSubmenuKey(i)));
+        Texts after = buttons;
+        after.erase(after.begin() + i);
+        // B does not inherit A's command; the old last section lingers unread.
+        EXPECT_EQ(Main(), Crlf(Bar(after, "[2]\n" + Button("C")))) << i;
+        EXPECT_EQ(Submenu(), Crlf(menusLeft[i])) << "the decorations stay";
     }
-
-    files_.SetMain(Bar({Button("A")}));
-    ASSERT_TRUE(DeleteButton(0, "KA"));
-    EXPECT_EQ(files_.Main(), "[main]\nbGlue=1\nsize=0\nx=40\n" + As(0, Button("A")));
 }
 
-TEST_F(ButtonSectionsTest, DeleteOutsideTheCountOrWithoutKeyTouchesNoOtherSection)
+TEST_F(ButtonSectionsTest, DeleteOnlyWithinTheCountAndNeverASectionWithoutName)
 {
-    files_.SetMain(Bar({Button("A"), Button("B")}));
-    files_.SetSubmenu("[]\n0=unnamed|x\n");
-    files_.Store().ClearWrites();
+    folder_.WriteMain(Bar({Button("A")}));
+    folder_.WriteSubmenu("[]\n0=unnamed|x\n");
     EXPECT_FALSE(DeleteButton(-1, "KA"));
-    EXPECT_FALSE(DeleteButton(2, "KA"));
-    EXPECT_TRUE(files_.Store().Writes().empty());
+    EXPECT_FALSE(DeleteButton(1, "KA"));
+    ASSERT_TRUE(DeleteButton(0, ""));
+    EXPECT_EQ(Main(), Crlf("[main]\nbGlue=1\nsize=0\nx=40\n[0]\n" + Button("A")));
+    EXPECT_EQ(Submenu(), Crlf("[]\n0=unnamed|x\n"));
 
-    DeleteButton(0, "");
-    EXPECT_EQ(files_.Submenu(), "[]\n0=unnamed|x\n");
-
-    files_.SetMain("[main]\nsize=-4\n" + As(0, Button("A")));
+    folder_.WriteMain("[main]\nsize=-4\n[0]\n" + Button("A"));
     EXPECT_EQ(ButtonCount(), 0);
     EXPECT_FALSE(DeleteButton(0, "KA"));
 }
 
 TEST(PlanDrop, DecidesWhereADroppedFolderCanGo)
 {
-    struct {
+    const struct {
         int hit, count;
         bool ask, offerSubmenu;
         int anchor, newPosition;
-    } const cases[] = {{-1, 0, false, false, -1, 0}, {4, 0, false, false, -1, 0},
-                       {0, 3, true, true, 0, 1},     {2, 3, true, true, 2, 3},
-                       // Beside the buttons: after the last one, where an insertion
-                       // writes only the new section and the count (see above).
-                       {-1, 3, true, false, 2, 3},   {3, 3, true, false, 2, 3},
-                       {-7, 1, true, false, 0, 1}};
+    } cases[] = {{-1, 0, false, false, -1, 0}, {4, 0, false, false, -1, 0}, {0, 3, true, true, 0, 1},
+                 {2, 3, true, true, 2, 3},
+                 // Beside the buttons: after the last one, never over an existing section.
+                 {-1, 3, true, false, 2, 3},   {3, 3, true, false, 2, 3},   {-7, 1, true, false, 0, 1}};
     for (const auto& c : cases) {
         const DropPlan plan = PlanDrop(c.hit, c.count);
-        EXPECT_EQ(plan.askUser, c.ask) << c.hit << "," << c.count;
-        EXPECT_EQ(plan.offerSubmenu, c.offerSubmenu) << c.hit << "," << c.count;
-        EXPECT_EQ(plan.anchor, c.anchor) << c.hit << "," << c.count;
-        EXPECT_EQ(plan.newPosition, c.newPosition) << c.hit << "," << c.count;
+        EXPECT_EQ(std::tie(plan.askUser, plan.offerSubmenu, plan.anchor, plan.newPosition),
+                  std::tie(c.ask, c.offerSubmenu, c.anchor, c.newPosition))
+            << c.hit << "," << c.count;
     }
 }
 

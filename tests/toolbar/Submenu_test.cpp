@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/MemoryProfile.h"
+#include "tests/support/ProgramFolder.h"
 
 namespace quorbel {
 namespace {
@@ -11,27 +11,17 @@ using Texts = std::vector<std::string>;
 
 TEST(LoadSubmenu, EntriesInFileOrderWithTheirDecorations)
 {
-    test::MemoryProfileScope files;
-    files.SetSubmenu("[K0]\n5=a|C:\\a\n2=-|\n0=b|C:\\b\n3=\n"
-                     "[K0E]\n0=1|12|25|-1|255\n5=\n3=1\n[Empty]\n0=\n");
-
+    test::ProgramFolder folder;
+    folder.WriteSubmenu("[K0]\n5=a|C:\\a\n2=-|\n0=b|C:\\b\n3=\n"
+                        "[K0E]\n0=1|12|25|-1|255\n5=\n3=1\n[Empty]\n0=\n");
     const SubmenuEntries submenu = LoadSubmenu("K0");
     EXPECT_EQ(submenu.keys, (Texts{"5", "2", "0"}));
     EXPECT_EQ(submenu.texts, (Texts{"a|C:\\a", "-|", "b|C:\\b"}));
     // "5" has an empty decoration, the separator "2" no decoration key at all.
     EXPECT_EQ(submenu.decorations, (Texts{"", "", "1|12|25|-1|255"}));
-    EXPECT_EQ(LoadSubmenu("k0").keys, submenu.keys);  // names ignore letter case
+    EXPECT_EQ(LoadSubmenu("k0").keys, submenu.keys) << "names ignore letter case";
     EXPECT_TRUE(LoadSubmenu("Empty").empty());
     EXPECT_TRUE(LoadSubmenu("Missing").empty());
-}
-
-TEST(ClearSubmenuEntry, LeavesAFreeSlotAndTheDecoration)
-{
-    test::MemoryProfileScope files;
-    files.SetSubmenu("[K]\n0=a|C:\\a\n1=b|C:\\b\n[KE]\n0=1\n");
-    ClearSubmenuEntry("K", "0");
-    EXPECT_EQ(files.Submenu(), "[K]\n0=\n1=b|C:\\b\n[KE]\n0=1\n");
-    EXPECT_EQ(LoadSubmenu("K").keys, (Texts{"1"}));
 }
 
 std::string Filled(int from, int to, int except = -1)
@@ -52,9 +42,9 @@ TEST(FirstFreeEntryKey, IsTheLowestEmptyOfTwenty)
         {Filled(1, 40), "0"},
         {"00=a|x\n01=b|y\n0=c|z\n", "1"},  // hand-made names are other keys
     };
-    test::MemoryProfileScope files;
+    test::ProgramFolder folder;
     for (const auto& [section, key] : cases) {
-        files.SetSubmenu("[K]\n" + section);
+        folder.WriteSubmenu("[K]\n" + section);
         EXPECT_EQ(FirstFreeEntryKey("K"), key) << section;
     }
     EXPECT_EQ(FirstFreeEntryKey(""), std::nullopt);

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <climits>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,262 +20,179 @@ constexpr COLORREF kSeparator = 0xA8A8A8;
 constexpr COLORREF kSelectedFill = 0xE3D4CA;
 constexpr COLORREF kSelectedFrame = 0xCD9873;
 constexpr COLORREF kDefaultBackground = 0xFCFCFC;
+constexpr COLORREF kBlack = RGB(0, 0, 0);
 // What the menu would show where a row paints nothing: no colour the rows use.
 constexpr COLORREF kUntouched = RGB(7, 77, 177);
-
-// A 24-bit DIB section in a memory DC: rows are painted into it as into a menu's DC and
-// read back pixel by pixel.
-class Canvas {
-public:
-    Canvas(int width, int height) : width_(width), height_(height), dc_(CreateCompatibleDC(nullptr))
-    {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;  // top-down: row 0 first
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 24;
-        info.bmiHeader.biCompression = BI_RGB;
-        void* bits = nullptr;
-        bitmap_.reset(CreateDIBSection(dc_.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        bits_ = static_cast<const BYTE*>(bits);
-        original_ = SelectObject(dc_.get(), bitmap_.get());
-        const fw::Brush fill(CreateSolidBrush(kUntouched));
-        const RECT all{0, 0, width, height};
-        FillRect(dc_.get(), &all, fill.get());
-    }
-    ~Canvas() { SelectObject(dc_.get(), original_); }
-    Canvas(const Canvas&) = delete;
-    Canvas& operator=(const Canvas&) = delete;
-
-    HDC dc() const { return dc_.get(); }
-    int Width() const { return width_; }
-    int Height() const { return height_; }
-
-    COLORREF At(int x, int y) const
-    {
-        GdiFlush();
-        const int stride = (width_ * 3 + 3) & ~3;
-        const BYTE* p = bits_ + y * stride + x * 3;
-        return RGB(p[2], p[1], p[0]);
-    }
-
-    // Pixels of exactly `colour` inside [left, right) x [top, bottom).
-    std::vector<POINT> Find(COLORREF colour, int left, int top, int right, int bottom) const
-    {
-        std::vector<POINT> found;
-        for (int y = top; y < bottom; ++y)
-            for (int x = left; x < right; ++x)
-                if (At(x, y) == colour)
-                    found.push_back(POINT{x, y});
-        return found;
-    }
-    std::vector<POINT> Find(COLORREF colour) const { return Find(colour, 0, 0, width_, height_); }
-
-    bool SameAs(const Canvas& other) const
-    {
-        for (int y = 0; y < height_; ++y)
-            for (int x = 0; x < width_; ++x)
-                if (At(x, y) != other.At(x, y))
-                    return false;
-        return true;
-    }
-
-private:
-    int width_;
-    int height_;
-    fw::MemoryDC dc_;
-    fw::Bitmap bitmap_;
-    const BYTE* bits_ = nullptr;
-    HGDIOBJ original_ = nullptr;
-};
-
-FolderMenuItem Item(const std::string& text)
-{
-    FolderMenuItem item;
-    item.text = text;
-    return item;
-}
 
 // The row sits away from the canvas corner, so that offsets from the row's own left and
 // top are told apart from offsets from the DC's origin.
 constexpr RECT kRow{6, 4, 246, 28};
+constexpr int kMid = (kRow.top + kRow.bottom) / 2;
 
-void Paint(const Canvas& canvas, int id, const FolderMenuItem& item, bool selected, RECT row = kRow)
+// A 260 x 40 DIB section in a memory DC, filled with kUntouched: rows are painted into it
+// as into a menu's DC and read back pixel by pixel.
+class Canvas {
+public:
+    Canvas() : dc_(CreateCompatibleDC(nullptr))
+    {
+        BITMAPINFO info{};
+        info.bmiHeader = {sizeof info.bmiHeader, kWidth, -kHeight, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+        void* bits = nullptr;
+        bitmap_.reset(CreateDIBSection(dc_.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        bits_ = static_cast<const BYTE*>(bits);
+        select_.emplace(dc_.get(), bitmap_.get());
+        const fw::Brush fill(CreateSolidBrush(kUntouched));
+        const RECT all{0, 0, kWidth, kHeight};
+        FillRect(dc_.get(), &all, fill.get());
+    }
+
+    HDC dc() const { return dc_.get(); }
+
+    COLORREF At(int x, int y) const
+    {
+        GdiFlush();
+        const BYTE* p = bits_ + y * ((kWidth * 3 + 3) & ~3) + x * 3;
+        return RGB(p[2], p[1], p[0]);
+    }
+
+    // Every pixel of exactly `colour`.
+    std::vector<POINT> Find(COLORREF colour) const
+    {
+        std::vector<POINT> found;
+        for (int y = 0; y < kHeight; ++y)
+            for (int x = 0; x < kWidth; ++x)
+                if (At(x, y) == colour)
+                    found.push_back(POINT{x, y});
+        return found;
+    }
+
+    static constexpr int kWidth = 260, kHeight = 40;
+
+private:
+    fw::MemoryDC dc_;
+    fw::Bitmap bitmap_;
+    std::optional<fw::SelectGuard> select_;
+    const BYTE* bits_ = nullptr;
+};
+
+FolderMenuItem Item(const std::string& text, bool bold = false, int background = -1, int textColour = -1)
 {
-    PaintMenuRow(canvas.dc(), row, id, item, selected);
+    FolderMenuItem item;
+    item.text = text;
+    item.bold = bold;
+    item.backgroundColour = background;
+    item.textColour = textColour;
+    return item;
 }
 
-int Leftmost(const std::vector<POINT>& points)
+std::vector<POINT> Painted(const FolderMenuItem& item, bool selected = false, COLORREF ink = kBlack)
 {
-    int x = INT_MAX;
-    for (const POINT& p : points)
-        x = std::min<int>(x, p.x);
-    return x;
+    const Canvas canvas;
+    PaintMenuRow(canvas.dc(), kRow, 1, item, selected);
+    return canvas.Find(ink);
 }
 
-int Lowest(const std::vector<POINT>& points)
+TEST(PaintMenuRow, PlainRowHasGutterDefaultBackgroundAndTheLabelPastIt)
 {
-    int y = -1;
-    for (const POINT& p : points)
-        y = std::max<int>(y, p.y);
-    return y;
-}
-
-TEST(PaintMenuRow, PlainRowHasGutterDefaultBackgroundAndBlackLabel)
-{
-    Canvas canvas(260, 40);
-    Paint(canvas, 1, Item("HIM ||| Folder"), false);
-    const int mid = (kRow.top + kRow.bottom) / 2;
-    EXPECT_EQ(canvas.At(kRow.left + 10, mid), kGutter);
+    const Canvas canvas;
+    PaintMenuRow(canvas.dc(), kRow, 1, Item("HIM ||| Folder"), false);
+    EXPECT_EQ(canvas.At(kRow.left + 10, kMid), kGutter);
     EXPECT_EQ(canvas.At(kRow.left + 20, kRow.top), kGutter);
-    EXPECT_EQ(canvas.At(kRow.left + 21, kRow.top), kDefaultBackground) << "gutter is 21 wide";
+    EXPECT_EQ(canvas.At(kRow.left + 21, kRow.top), kDefaultBackground) << "the gutter is 21 wide";
     EXPECT_EQ(canvas.At(kRow.right - 1, kRow.bottom - 1), kDefaultBackground);
-    EXPECT_EQ(canvas.At(kRow.left - 1, mid), kUntouched) << "nothing outside the row";
+    EXPECT_EQ(canvas.At(kRow.left - 1, kMid), kUntouched) << "nothing outside the row";
     EXPECT_EQ(canvas.At(kRow.left + 50, kRow.bottom), kUntouched);
 
-    const std::vector<POINT> text = canvas.Find(RGB(0, 0, 0));
+    const std::vector<POINT> text = canvas.Find(kBlack);
     ASSERT_GT(text.size(), 20u);
-    EXPECT_GE(Leftmost(text), kRow.left + 24) << "the label starts past the gutter";
     for (const POINT& p : text) {
+        ASSERT_GE(p.x, kRow.left + 24) << "the label starts past the gutter";
         ASSERT_GE(p.y, kRow.top);
         ASSERT_LT(p.y, kRow.bottom);
     }
 }
 
-TEST(PaintMenuRow, RowKeepsItsOwnColoursAndTheSelectionOnlyChangesTheBackground)
+TEST(PaintMenuRow, RowKeepsItsOwnColoursAndTheSelectionIsAFramedFillWithoutGutter)
 {
-    FolderMenuItem item = Item("HIM ||| Folder");
-    item.backgroundColour = RGB(200, 230, 150);
-    item.textColour = RGB(190, 20, 40);
-
-    Canvas plain(260, 40);
-    Paint(plain, 3, item, false);
+    const FolderMenuItem item = Item("HIM ||| Folder", false, RGB(200, 230, 150), RGB(190, 20, 40));
+    const Canvas plain;
+    PaintMenuRow(plain.dc(), kRow, 3, item, false);
     EXPECT_EQ(plain.At(kRow.left + 10, kRow.top + 5), kGutter);
     EXPECT_EQ(plain.At(kRow.left + 22, kRow.top + 1), RGB(200, 230, 150));
     EXPECT_EQ(plain.At(kRow.right - 2, kRow.bottom - 1), RGB(200, 230, 150));
     EXPECT_GT(plain.Find(RGB(190, 20, 40)).size(), 20u);
-    EXPECT_TRUE(plain.Find(RGB(0, 0, 0)).empty());
+    EXPECT_TRUE(plain.Find(kBlack).empty());
 
-    Canvas selected(260, 40);
-    Paint(selected, 3, item, true);
-    // The frame is one pixel on all four edges, the fill everything inside, the gutter
-    // included.
-    const int mid = (kRow.top + kRow.bottom) / 2;
-    EXPECT_EQ(selected.At(kRow.left, mid), kSelectedFrame);
-    EXPECT_EQ(selected.At(kRow.right - 1, mid), kSelectedFrame);
-    EXPECT_EQ(selected.At(kRow.left + 100, kRow.top), kSelectedFrame);
-    EXPECT_EQ(selected.At(kRow.left + 100, kRow.bottom - 1), kSelectedFrame);
-    EXPECT_EQ(selected.At(kRow.left + 1, mid), kSelectedFill);
-    EXPECT_EQ(selected.At(kRow.left + 10, mid), kSelectedFill) << "no gutter when selected";
-    EXPECT_EQ(selected.At(kRow.right - 2, kRow.bottom - 2), kSelectedFill);
-    EXPECT_EQ(selected.At(kRow.left - 1, mid), kUntouched);
+    const Canvas selected;
+    PaintMenuRow(selected.dc(), kRow, 3, item, true);
+    // The frame is one pixel on all four edges, the fill everything inside, the gutter's
+    // place included.
+    for (const POINT& p : {POINT{kRow.left, kMid}, POINT{kRow.right - 1, kMid}, POINT{kRow.left + 100, kRow.top},
+                           POINT{kRow.left + 100, kRow.bottom - 1}})
+        EXPECT_EQ(selected.At(p.x, p.y), kSelectedFrame) << p.x << "," << p.y;
+    for (const POINT& p : {POINT{kRow.left + 1, kMid}, POINT{kRow.left + 10, kMid}, POINT{kRow.right - 2, kRow.bottom - 2}})
+        EXPECT_EQ(selected.At(p.x, p.y), kSelectedFill) << p.x << "," << p.y;
+    EXPECT_EQ(selected.At(kRow.left - 1, kMid), kUntouched);
     EXPECT_TRUE(selected.Find(kGutter).empty());
     EXPECT_TRUE(selected.Find(RGB(200, 230, 150)).empty());
     EXPECT_EQ(selected.Find(RGB(190, 20, 40)).size(), plain.Find(RGB(190, 20, 40)).size())
         << "the label keeps its colour on the highlight";
 }
 
-TEST(PaintMenuRow, BoldLabelHasHeavierStrokes)
-{
-    FolderMenuItem item = Item("HIM ||| Folder");
-    Canvas regular(260, 40);
-    Paint(regular, 1, item, false);
-    item.bold = true;
-    Canvas bold(260, 40);
-    Paint(bold, 1, item, false);
-    EXPECT_GT(bold.Find(RGB(0, 0, 0)).size(), regular.Find(RGB(0, 0, 0)).size() * 5 / 4);
-}
-
 TEST(PaintMenuRow, SeparatorIsAGreyLineAtTopPlusThreeAndTheGutterOnly)
 {
-    Canvas canvas(260, 20);
+    const Canvas canvas;
     const RECT row{6, 4, 246, 13};
-    Paint(canvas, 0, Item("ignored"), true, row);
-    for (int y = 0; y < canvas.Height(); ++y) {
-        for (int x = 0; x < canvas.Width(); ++x) {
+    PaintMenuRow(canvas.dc(), row, 0, Item("ignored"), true);
+    for (int y = 0; y < Canvas::kHeight; ++y) {
+        for (int x = 0; x < Canvas::kWidth; ++x) {
             const bool inRow = x >= row.left && x < row.right && y >= row.top && y < row.bottom;
             const bool gutter = inRow && x < row.left + 21;
             const bool line = inRow && y == row.top + 3 && x >= row.left + 23;
-            const COLORREF expected = gutter ? kGutter : line ? kSeparator : kUntouched;
-            ASSERT_EQ(canvas.At(x, y), expected) << x << "," << y;
+            ASSERT_EQ(canvas.At(x, y), gutter ? kGutter : line ? kSeparator : kUntouched) << x << "," << y;
         }
     }
 }
 
-TEST(PaintMenuRow, TabHintStandsAtTheRightEdge)
+TEST(PaintMenuRow, BoldIsHeavierAHintStandsRightAndAnAmpersandUnderlines)
 {
-    Canvas canvas(260, 40);
-    Paint(canvas, 1, Item("HIM\tF12"), false);
-    const std::vector<POINT> text = canvas.Find(RGB(0, 0, 0));
-    int nearLeft = 0, middle = 0, nearRight = 0;
-    for (const POINT& p : text) {
-        if (p.x < kRow.left + 70)
-            ++nearLeft;
-        else if (p.x >= kRow.right - 40)
-            ++nearRight;
-        else
-            ++middle;
-    }
-    EXPECT_GT(nearLeft, 5);
-    EXPECT_GT(nearRight, 5);
-    EXPECT_EQ(middle, 0);
+    EXPECT_GT(Painted(Item("HIM ||| Folder", true)).size(), Painted(Item("HIM ||| Folder")).size() * 5 / 4);
 
-    // A second tab ends the hint.
-    Canvas cut(260, 40);
-    Paint(cut, 1, Item("HIM\tF12\tlater"), false);
-    EXPECT_TRUE(cut.SameAs(canvas));
-}
+    // The part after a tab stands at the right edge, nothing between.
+    const std::vector<POINT> hinted = Painted(Item("HIM\tF12"));
+    const auto right = std::count_if(hinted.begin(), hinted.end(), [](POINT p) { return p.x >= kRow.right - 40; });
+    const auto left = std::count_if(hinted.begin(), hinted.end(), [](POINT p) { return p.x < kRow.left + 70; });
+    EXPECT_GT(right, 5);
+    EXPECT_GT(left, 5);
+    EXPECT_EQ(left + right, static_cast<std::ptrdiff_t>(hinted.size()));
 
-TEST(PaintMenuRow, AmpersandUnderlinesTheNextLetterAndTwoShowOne)
-{
-    Canvas plain(260, 40);
-    Paint(plain, 1, Item("H"), false);
-    Canvas prefixed(260, 40);
-    Paint(prefixed, 1, Item("&H"), false);
-
-    const std::vector<POINT> letter = plain.Find(RGB(0, 0, 0));
-    const std::vector<POINT> underlined = prefixed.Find(RGB(0, 0, 0));
+    // The H stands where it stands alone (a drawn "&" would push it right), and what is
+    // added lies below it: the underline.
+    const std::vector<POINT> letter = Painted(Item("H"));
+    const std::vector<POINT> prefixed = Painted(Item("&H"));
     ASSERT_FALSE(letter.empty());
-    // The H stands where it stands alone (an ampersand would push it right), and all
-    // that is added lies below it: the underline.
-    for (const POINT& p : letter)
-        ASSERT_EQ(prefixed.At(p.x, p.y), RGB(0, 0, 0)) << "the H itself is unchanged";
-    int added = 0;
-    for (const POINT& p : underlined) {
-        if (plain.At(p.x, p.y) == RGB(0, 0, 0))
-            continue;
-        ++added;
-        EXPECT_GT(p.y, Lowest(letter)) << p.x << "," << p.y;
+    int lowest = 0, added = 0;
+    for (const POINT& p : letter) {
+        lowest = std::max<int>(lowest, p.y);
+        EXPECT_NE(std::find_if(prefixed.begin(), prefixed.end(), [&](POINT q) { return q.x == p.x && q.y == p.y; }),
+                  prefixed.end());
     }
-    EXPECT_GE(added, 4) << "a line under the H";
-
-    // "a&&b" shows what "a&b" shows when ampersands are taken as they are.
-    Canvas doubled(260, 40);
-    Paint(doubled, 1, Item("a&&b"), false);
-    Canvas literal(260, 40);
-    Paint(literal, 1, Item(""), false);
-    {
-        const fw::Font font = CreateMenuFont(90, false);
-        const fw::SelectGuard use(literal.dc(), font.get());
-        const fw::TextStyleGuard style(literal.dc(), TRANSPARENT, RGB(0, 0, 0));
-        RECT label{kRow.left + 24, kRow.top, kRow.right, kRow.bottom};
-        DrawTextA(literal.dc(), "a&b", -1, &label, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
-    }
-    EXPECT_FALSE(doubled.Find(RGB(0, 0, 0)).empty());
-    EXPECT_TRUE(doubled.SameAs(literal));
+    for (const POINT& p : prefixed)
+        added += p.y > lowest;
+    EXPECT_EQ(prefixed.size(), letter.size() + added);
+    EXPECT_GE(added, 4);
 }
 
 TEST(PaintMenuRow, LeavesTheDcAsItFoundIt)
 {
-    Canvas canvas(260, 40);
+    const Canvas canvas;
     SetBkMode(canvas.dc(), OPAQUE);
     SetTextColor(canvas.dc(), RGB(1, 2, 3));
     const HGDIOBJ font = GetCurrentObject(canvas.dc(), OBJ_FONT);
     const HGDIOBJ brush = GetCurrentObject(canvas.dc(), OBJ_BRUSH);
     for (int id : {1, 0}) {
         for (bool selected : {false, true}) {
-            Paint(canvas, id, Item("HIM"), selected);
+            PaintMenuRow(canvas.dc(), kRow, id, Item("HIM"), selected);
             EXPECT_EQ(GetBkMode(canvas.dc()), OPAQUE);
             EXPECT_EQ(GetTextColor(canvas.dc()), RGB(1, 2, 3));
             EXPECT_EQ(GetCurrentObject(canvas.dc(), OBJ_FONT), font);
@@ -286,52 +201,54 @@ TEST(PaintMenuRow, LeavesTheDcAsItFoundIt)
     }
 }
 
-TEST(MeasureMenuRow, HeightsFollowTextAndItemHeightAsAMinimum)
+TEST(MeasureMenuRow, SizesFollowTheTextWithTheItemHeightAsAMinimum)
 {
-    EXPECT_EQ(MeasureMenuRow(0, Item("x"), 77).height, 9);
-    EXPECT_EQ(MeasureMenuRow(0, Item("x"), 77).width, 77) << "a separator keeps its width";
-
-    const auto heightOf = [](int fontSize, int itemHeight) {
-        FolderMenuItem item = Item("Folder");
+    const auto size = [](const std::string& text, int fontSize, int itemHeight, bool bold = false) {
+        FolderMenuItem item = Item(text, bold);
         item.fontSize = fontSize;
         item.itemHeight = itemHeight;
-        return MeasureMenuRow(1, item, 0).height;
+        return MeasureMenuRow(1, item, 0);
     };
-    EXPECT_EQ(heightOf(-1, -1), 20);
-    EXPECT_EQ(heightOf(90, 20), 20);
-    EXPECT_EQ(heightOf(90, 40), 40);
-    EXPECT_EQ(heightOf(90, 10), 20) << "an item height never shrinks the row";
-    const int large = heightOf(200, -1);
+    EXPECT_EQ(MeasureMenuRow(0, Item("x"), 77).height, 9);
+    EXPECT_EQ(MeasureMenuRow(0, Item("x"), 77).width, 77) << "a separator keeps its width";
+    EXPECT_EQ(size("Folder", -1, -1).height, 20);
+    EXPECT_EQ(size("Folder", 90, 40).height, 40);
+    EXPECT_EQ(size("Folder", 90, 10).height, 20) << "an item height never shrinks the row";
+    const int large = size("Folder", 200, -1).height;
     EXPECT_GT(large, 20);
-    EXPECT_EQ(heightOf(200, 20), large);
-    EXPECT_EQ(heightOf(200, large + 5), large + 5);
-}
+    EXPECT_EQ(size("Folder", 200, large + 5).height, large + 5);
 
-TEST(MeasureMenuRow, WidthGrowsWithBoldTextAndWithAHint)
-{
-    const auto widthOf = [](const std::string& text, bool bold, int fontSize = -1) {
-        FolderMenuItem item = Item(text);
-        item.bold = bold;
-        item.fontSize = fontSize;
-        return MeasureMenuRow(1, item, 0).width;
-    };
     // Bold must not be narrower; the face is fixed-pitch, so it may well be as wide.
-    EXPECT_GE(widthOf("Program Files", true), widthOf("Program Files", false));
-    EXPECT_GT(widthOf("Program Files", false, 200), widthOf("Program Files", false));
-
+    const auto width = [&](const std::string& text, bool bold = false) { return size(text, -1, -1, bold).width; };
+    EXPECT_GE(width("Program Files", true), width("Program Files"));
+    EXPECT_GT(size("Program Files", 200, -1).width, width("Program Files"));
     // d/2 + the hint's width, where d is the row's text height (20 at 9 pt).
-    const int name = widthOf("Name", false);
-    const int hint = widthOf("F12", false) - 10 - 24;
-    EXPECT_EQ(widthOf("Name\tF12", false), name + 10 + hint);
-    EXPECT_EQ(widthOf("Name\t", false), name);
-    EXPECT_EQ(widthOf("", false), 10 + 24) << "an empty label is all indent";
-
+    EXPECT_EQ(width("Name\tF12"), width("Name") + 10 + width("F12") - 10 - 24);
+    EXPECT_EQ(width(""), 10 + 24) << "an empty label is all indent";
     // A mnemonic ampersand takes no room; a doubled one is one character.
-    EXPECT_EQ(widthOf("&x", false), widthOf("x", false));
-    EXPECT_EQ(widthOf("a&b", false), widthOf("ab", false));
-    EXPECT_GT(widthOf("a&&b", false), widthOf("ab", false));
+    EXPECT_EQ(width("&x"), width("x"));
+    EXPECT_EQ(width("a&b"), width("ab"));
+    EXPECT_GT(width("a&&b"), width("ab"));
 }
 
+TEST(CreateMenuFont, PointSizeOnTheScreenInGulimCheAndNothingElseSet)
+{
+    const int dpi = GetDeviceCaps(fw::WindowDC(nullptr).get(), LOGPIXELSY);
+    for (bool bold : {false, true}) {
+        const fw::Font font = CreateMenuFont(125, bold);
+        LOGFONTW f{};
+        ASSERT_EQ(GetObjectW(font.get(), sizeof f, &f), static_cast<int>(sizeof f));
+        EXPECT_EQ(f.lfHeight, -(dpi * 125 / 720));
+        EXPECT_EQ(f.lfWeight, bold ? FW_BOLD : 0);
+        EXPECT_EQ(f.lfCharSet, DEFAULT_CHARSET);
+        EXPECT_EQ(std::wstring(f.lfFaceName), L"굴림체");
+        EXPECT_EQ(f.lfWidth | f.lfEscapement | f.lfOrientation, 0);
+        EXPECT_EQ(f.lfItalic | f.lfUnderline | f.lfStrikeOut, 0);
+        EXPECT_EQ(f.lfOutPrecision | f.lfClipPrecision | f.lfQuality | f.lfPitchAndFamily, 0);
+    }
+}
+
+// The message handlers find a row's record by its id in the registry.
 class RegistryRowsTest : public testing::Test {
 protected:
     void SetUp() override
@@ -367,46 +284,37 @@ protected:
     }
 };
 
-TEST_F(RegistryRowsTest, HandlersFindTheRowByItsId)
+TEST_F(RegistryRowsTest, RowsOfTheMenuTheManagementRowAndUnknownIds)
 {
-    const MEASUREITEMSTRUCT work = Measure(1);
-    EXPECT_GT(work.itemHeight, 20u) << "20 pt from the stored decoration";
+    EXPECT_GT(Measure(1).itemHeight, 20u) << "20 pt from the stored decoration";
     EXPECT_EQ(Measure(3).itemHeight, 20u);
-    EXPECT_GT(work.itemWidth, Measure(3).itemWidth);
+    EXPECT_GT(Measure(1).itemWidth, Measure(3).itemWidth);
     EXPECT_EQ(Measure(0).itemHeight, 9u);
     EXPECT_EQ(Measure(0).itemWidth, 55u);
+    EXPECT_EQ(Measure(FolderMenu::kManageId).itemHeight, 20u);
+    EXPECT_GT(Measure(FolderMenu::kManageId).itemWidth, Measure(3).itemWidth) << "eleven wide characters";
+    EXPECT_EQ(Measure(77).itemHeight, 20u) << "an unknown id: an empty label";
+    EXPECT_EQ(Measure(77).itemWidth, 34u);
 
-    Canvas canvas(260, 40);
-    Draw(canvas, 1, 0);
-    EXPECT_EQ(canvas.At(kRow.right - 2, kRow.top + 1), RGB(0, 255, 0));
-    EXPECT_GT(canvas.Find(RGB(255, 0, 0)).size(), 20u);
-    Canvas selected(260, 40);
-    Draw(selected, 1, ODS_SELECTED);
-    EXPECT_EQ(selected.At(kRow.left + 10, kRow.top + 5), kSelectedFill);
-    EXPECT_GT(selected.Find(RGB(255, 0, 0)).size(), 20u);
-}
-
-TEST_F(RegistryRowsTest, ManagementRowShowsItsOwnLabelInTheDefaultStyle)
-{
-    const MEASUREITEMSTRUCT manage = Measure(FolderMenu::kManageId);
-    EXPECT_EQ(manage.itemHeight, 20u);
-    EXPECT_GT(manage.itemWidth, Measure(3).itemWidth) << "eleven wide characters";
-    Canvas canvas(260, 40);
-    Draw(canvas, FolderMenu::kManageId, 0);
-    EXPECT_EQ(canvas.At(kRow.right - 2, kRow.top + 1), kDefaultBackground);
-    EXPECT_GT(canvas.Find(RGB(0, 0, 0)).size(), 40u);
-}
-
-TEST_F(RegistryRowsTest, UnknownIdIsAnEmptyRowInTheDefaultStyle)
-{
-    const MEASUREITEMSTRUCT unknown = Measure(77);
-    EXPECT_EQ(unknown.itemHeight, 20u);
-    EXPECT_EQ(unknown.itemWidth, 34u);
-    Canvas canvas(260, 40);
-    Draw(canvas, 77, 0);
-    EXPECT_EQ(canvas.At(kRow.left + 10, kRow.top + 5), kGutter);
-    EXPECT_EQ(canvas.At(kRow.left + 60, kRow.top + 12), kDefaultBackground);
-    EXPECT_TRUE(canvas.Find(RGB(0, 0, 0)).empty());
+    const struct {
+        UINT id, state;
+        COLORREF background;  // at the right end of the row
+        COLORREF ink;
+        std::size_t minInk;
+    } cases[] = {
+        {1, 0, RGB(0, 255, 0), RGB(255, 0, 0), 20},
+        {1, ODS_SELECTED, kSelectedFill, RGB(255, 0, 0), 20},
+        {FolderMenu::kManageId, 0, kDefaultBackground, kBlack, 40},
+        {77, 0, kDefaultBackground, kBlack, 0},
+    };
+    for (const auto& c : cases) {
+        const Canvas canvas;
+        Draw(canvas, c.id, c.state);
+        EXPECT_EQ(canvas.At(kRow.right - 2, kRow.top + 1), c.background) << c.id;
+        EXPECT_EQ(canvas.At(kRow.left + 10, kRow.top + 5), c.state ? kSelectedFill : kGutter) << c.id;
+        const std::size_t ink = canvas.Find(c.ink).size();
+        EXPECT_TRUE(c.minInk ? ink > c.minInk : ink == 0) << c.id << ": " << ink;
+    }
 }
 
 TEST_F(RegistryRowsTest, NoGdiObjectOutlivesAMessage)
@@ -420,7 +328,7 @@ TEST_F(RegistryRowsTest, NoGdiObjectOutlivesAMessage)
     }
     ASSERT_EQ(test::LiveGdiObjects(), start);
 
-    Canvas canvas(260, 40);
+    const Canvas canvas;
     const int before = test::LiveGdiObjects();
     for (int i = 0; i < 1000; ++i) {
         const UINT id = (i % 4 == 3) ? FolderMenu::kManageId : static_cast<UINT>(i % 4);
