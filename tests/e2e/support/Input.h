@@ -1,20 +1,13 @@
 #pragma once
 #include <windows.h>
 
-#include <initializer_list>
-#include <string>
-
 namespace quorbel::e2e {
 
 // Real input through SendInput. Wine delivers it as hardware input to whatever window is
 // under the pointer or has the focus, and updates the key state every program sees
 // (GetKeyState in the bar sees a held Ctrl).
 
-void KeyDown(WORD virtualKey);
-void KeyUp(WORD virtualKey);
 void PressKey(WORD virtualKey);
-// Types text as characters (KEYEVENTF_UNICODE), whatever the keyboard layout.
-void TypeText(const std::wstring& text);
 
 // Holds a key down for the life of the object, so that a failing test cannot leave it
 // pressed for the tests after it.
@@ -44,6 +37,5 @@ POINT CentreOf(HWND window);
 // Posts WM_KEYDOWN and WM_KEYUP to a window of another process. This is how an open
 // popup menu is driven: its modal loop takes key messages of any window of its thread.
 void PostKey(HWND window, WORD virtualKey);
-void PostKeys(HWND window, std::initializer_list<WORD> virtualKeys);
 
 }  // namespace quorbel::e2e
