@@ -102,4 +102,10 @@ void PostKey(HWND window, WORD virtualKey)
     PostMessageW(window, WM_KEYUP, virtualKey, KeyData(virtualKey, true));
 }
 
+void PostKeys(HWND window, std::initializer_list<WORD> virtualKeys)
+{
+    for (WORD key : virtualKeys)
+        PostKey(window, key);
+}
+
 }  // namespace quorbel::e2e

@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <initializer_list>
+
 namespace quorbel::e2e {
 
 // Real input through SendInput. Wine delivers it as hardware input to whatever window is
@@ -37,5 +39,6 @@ POINT CentreOf(HWND window);
 // Posts WM_KEYDOWN and WM_KEYUP to a window of another process. This is how an open
 // popup menu is driven: its modal loop takes key messages of any window of its thread.
 void PostKey(HWND window, WORD virtualKey);
+void PostKeys(HWND window, std::initializer_list<WORD> virtualKeys);
 
 }  // namespace quorbel::e2e
