@@ -115,6 +115,12 @@ protected:
         POINT at{beside ? button.right + 30 : (button.left + button.right) / 2, (button.top + button.bottom) / 2};
         ClientToScreen(windows.toolbar, &at);
         SetCursorPos(at.x, at.y);
+        // The window system moves the pointer in its own time; the drop reads it.
+        s.WaitUntil([&] {
+            POINT now{};
+            GetCursorPos(&now);
+            return now.x == at.x && now.y == at.y;
+        }, "the pointer over the drop point");
         s.Send(windows.toolbar, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(path)));
     }
 
