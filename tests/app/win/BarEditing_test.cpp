@@ -14,6 +14,7 @@
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/TestFiles.h"
 #include "tests/support/win/DialogScript.h"
+#include "tests/support/win/DropHandle.h"
 #include "tests/support/win/TestWindow.h"
 
 namespace quorbel {
@@ -25,17 +26,6 @@ const char kThreeButtons[] = "[main]\nsize=3\nbTray=0\nbGlue=1\n"
                              "[0]\nsButtonText=A\nsFolderPath=C:\\a\nsubkey=KA\n"
                              "[1]\nsButtonText=B\nsFolderPath=C:\\b\nsubkey=KB\n"
                              "[2]\nsButtonText=C\niCommand=2001\nsFolderPath=C:\\c\nsubkey=KC\n";
-
-HDROP MakeDrop(const std::string& name)
-{
-    const std::string list = name + std::string(2, '\0');
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + list.size());
-    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-    drop->pFiles = sizeof(DROPFILES);
-    memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), list.data(), list.size());
-    GlobalUnlock(memory);
-    return static_cast<HDROP>(memory);
-}
 
 // The bar's window and its toolbar, as the script finds them from its own thread.
 struct BarWindows {
@@ -121,7 +111,7 @@ protected:
             GetCursorPos(&now);
             return now.x == at.x && now.y == at.y;
         }, "the pointer over the drop point");
-        s.Send(windows.toolbar, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(path)));
+        s.Send(windows.toolbar, WM_DROPFILES, reinterpret_cast<WPARAM>(test::MakeDrop({path})));
     }
 
     // Lists a popup menu's items as id and text.

@@ -8,6 +8,7 @@
 
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/win/MessageBoxWatcher.h"
+#include "tests/support/win/DropHandle.h"
 #include "tests/support/win/TestWindow.h"
 #include "toolbar/ButtonLoad.h"
 #include "toolbar/FolderButton.h"
@@ -116,22 +117,6 @@ TEST_F(FolderToolBarTest, RightClickPostsTheButtonAndTheCtrlState)
     EXPECT_FALSE(parent_.TakePosted(WM_BUTTON_CONTEXT).has_value());
 }
 
-// A real drop handle as the shell makes it: DROPFILES, then the names, each ended by a
-// zero byte, and one more zero.
-HDROP MakeDrop(const std::vector<std::string>& names)
-{
-    std::string list;
-    for (const std::string& name : names)
-        list += name + '\0';
-    list += '\0';
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + list.size());
-    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-    drop->pFiles = sizeof(DROPFILES);
-    memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), list.data(), list.size());
-    GlobalUnlock(memory);
-    return static_cast<HDROP>(memory);
-}
-
 TEST_F(FolderToolBarTest, DropTakesTheFirstItemWholeAndPostsTheHitButton)
 {
     folder_.WriteMain("[main]\nsize=2\n[0]\nsFolderPath=C:\\a\n[1]\nsFolderPath=C:\\b\n");
@@ -153,14 +138,14 @@ TEST_F(FolderToolBarTest, DropTakesTheFirstItemWholeAndPostsTheHitButton)
         POINT now{};
         for (int i = 0; i < 200 && (GetCursorPos(&now), now.x != screen.x || now.y != screen.y); ++i)
             Sleep(5);  // the window system moves the pointer in its own time
-        SendMessageW(toolbar_.hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(d.names)), 0);
+        SendMessageW(toolbar_.hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(test::MakeDrop(d.names)), 0);
         EXPECT_EQ(DroppedFolderPath(), d.expected);
         const auto posted = parent_.TakePosted(WM_FOLDER_DROPPED);
         ASSERT_TRUE(posted.has_value());
         EXPECT_EQ(static_cast<int>(posted->wParam), 1);
     }
     // A drop of nothing posts nothing.
-    SendMessageW(toolbar_.hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({})), 0);
+    SendMessageW(toolbar_.hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(test::MakeDrop({})), 0);
     EXPECT_EQ(DroppedFolderPath(), "");
     EXPECT_FALSE(parent_.TakePosted(WM_FOLDER_DROPPED).has_value());
 }
