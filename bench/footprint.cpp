@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <string>
 
+#include "bench/support/Scene.h"
 #include "bench/support/Stats.h"
 #include "tests/e2e/support/ProcessFootprint.h"
 #include "tests/e2e/support/Session.h"
@@ -57,11 +58,7 @@ int main()
 {
     try {
         Session session;
-        HostOptions options;
-        options.rect = RECT{200, 150, 640, 420};
-        StandInHost& host = session.StartHost(options);
-        session.WriteQuorbelIni(test::Crlf(kMain));
-        session.WriteSubFolderIni(test::Crlf(kSubmenus));
+        StandInHost& host = bench::SetScene(session, kMain, kSubmenus);
 
         bench::Samples startup;
         for (int run = 0; run < kStarts; ++run) {

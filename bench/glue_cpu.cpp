@@ -12,6 +12,7 @@
 #include <sstream>
 #include <string>
 
+#include "bench/support/Scene.h"
 #include "bench/support/Stats.h"
 #include "tests/e2e/support/E2eArguments.h"
 #include "tests/e2e/support/Session.h"
@@ -106,10 +107,7 @@ int main(int argc, char** argv)
             seconds = std::atoi(argv[i]);
     try {
         Session session;
-        HostOptions options;
-        options.rect = RECT{200, 150, 640, 420};
-        StandInHost& host = session.StartHost(options);
-        session.WriteQuorbelIni(test::Crlf("[main]\nsize=1\nbTray=0\n[0]\nsButtonText=w\nsFolderPath=C:\\windows\nsubkey=k\n"));
+        StandInHost& host = bench::SetScene(session, bench::kOneButton);
         // Settled files, as a bar's are between one change and the next.
         Sleep(3500);
         session.StartQuorbel();
@@ -119,7 +117,7 @@ int main(int argc, char** argv)
         const Usage barUsage = Measure("Quorbel.exe", seconds);
         session.StopAll();
 
-        session.StartHost(options);
+        bench::SetScene(session, bench::kOneButton);
         BringToForeground(session.Hosts().back()->Window());
         const Process floor = Process::Start(SiblingProgram("bench_floor_ticker.exe"), {std::to_string(seconds + 5)},
                                        session.Folder());

@@ -8,6 +8,7 @@
 
 #include <cstdio>
 
+#include "bench/support/Scene.h"
 #include "bench/support/Stats.h"
 #include "tests/e2e/support/Session.h"
 #include "tests/e2e/support/Wait.h"
@@ -53,10 +54,7 @@ int main()
 {
     try {
         Session session;
-        HostOptions options;
-        options.rect = RECT{200, 150, 640, 420};
-        StandInHost& host = session.StartHost(options);
-        session.WriteQuorbelIni(test::Crlf("[main]\nsize=1\nbTray=0\n[0]\nsButtonText=w\nsFolderPath=C:\\windows\nsubkey=k\n"));
+        StandInHost& host = bench::SetScene(session, bench::kOneButton);
         session.StartQuorbel();
         const HWND bar = session.WaitForBar();
         const HWND other = MakeOtherProgramWindow();

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "app/win/BarGlue.h"
+#include "bench/support/Scene.h"
 #include "bench/support/Stats.h"
 #include "config/IniPath.h"
 #include "config/ProfileApi.h"
@@ -55,9 +56,7 @@ int main()
 {
     try {
         Session session;
-        HostOptions options;
-        options.rect = RECT{200, 150, 640, 420};
-        StandInHost& host = session.StartHost(options);
+        StandInHost& host = bench::SetScene(session, "");
         session.WriteQuorbelIni(MainIni(100));
         SetProgramDirectory(session.ProgramFolder());
 

@@ -51,7 +51,9 @@ void BarGlue::Tick(HWND bar)
     WindowGlueWorld world(bar, lastForeground_, ticksSinceForegroundChange_, settings_);
     const GlueStep step = DecideGlue(world);
     lastForeground_ = world.Foreground();
-    ticksSinceForegroundChange_ = world.TicksSinceChange();
+    // A bar just shown keeps asserting its place as well: the host it appears beside
+    // (restored from the taskbar, say) may reach the screen after it.
+    ticksSinceForegroundChange_ = step.show ? 0 : world.TicksSinceChange();
 
     // Neither following the host nor appearing beside it may take the focus from it.
     constexpr UINT kKeepFocus = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;

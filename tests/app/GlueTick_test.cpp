@@ -6,6 +6,8 @@
 #include <set>
 #include <string>
 
+#include "app/BarFit.h"
+
 namespace quorbel {
 namespace {
 
@@ -17,159 +19,101 @@ struct ScriptedWorld : GlueWorld {
     bool minimised = false;
     bool onBarThread = false;
     bool barVisible = true;
+    bool foregroundChanged = false;
     Rect host{200, 150, 1000, 750};
-    Rect bar{300, 250, 500, 270};
+    Rect bar{300, 250, 500, 270};  // at host + (100, 100)
     int glue = 1;
     int glueX = 100;
     int glueY = 100;
     std::multiset<std::string> asked;
 
-    std::string ForegroundClass() override { asked.insert("class"); return foregroundClass; }
-    bool ForegroundIsBar() override { asked.insert("isBar"); return foregroundIsBar; }
-    bool ForegroundMinimised() override { asked.insert("minimised"); return minimised; }
-    bool ForegroundOnBarThread() override { asked.insert("thread"); return onBarThread; }
-    bool BarVisible() override { asked.insert("visible"); return barVisible; }
-    Rect ForegroundRect() override { asked.insert("hostRect"); return host; }
-    Rect BarRect() override { asked.insert("barRect"); return bar; }
-    bool foregroundChanged = false;
-    bool ForegroundChangedLately() override { asked.insert("changed"); return foregroundChanged; }
-    int GlueSetting() override { asked.insert("bGlue"); return glue; }
-    int GlueX() override { asked.insert("iGlueX"); return glueX; }
-    int GlueY() override { asked.insert("iGlueY"); return glueY; }
+    std::string ForegroundClass() override { return Ask("class"), foregroundClass; }
+    bool ForegroundIsBar() override { return Ask("isBar"), foregroundIsBar; }
+    bool ForegroundMinimised() override { return Ask("minimised"), minimised; }
+    bool ForegroundOnBarThread() override { return Ask("thread"), onBarThread; }
+    bool BarVisible() override { return Ask("visible"), barVisible; }
+    Rect ForegroundRect() override { return Ask("hostRect"), host; }
+    Rect BarRect() override { return Ask("barRect"), bar; }
+    bool ForegroundChangedLately() override { return Ask("changed"), foregroundChanged; }
+    int GlueSetting() override { return Ask("bGlue"), glue; }
+    int GlueX() override { return Ask("iGlueX"), glueX; }
+    int GlueY() override { return Ask("iGlueY"), glueY; }
+    void Ask(const char* what) { asked.insert(what); }
 };
 
 TEST(DecideDrag, TracksCtrlDragAndSavesOnRelease)
 {
     struct Case {
-        bool ctrl, left, dragging;
-        bool save, draggingAfter;
-    };
-    const Case cases[] = {
+        bool ctrl, left, dragging, save, after;
+    } const cases[] = {
         {true, true, false, false, true},    // Ctrl + button starts a drag
-        {true, true, true, false, true},     // still dragging
-        {false, true, true, false, true},    // Ctrl released, button held: nothing changes
+        {false, true, true, false, true},    // Ctrl let go, button held: nothing changes
         {false, false, true, true, false},   // button released: store the offset, stop
-        {true, false, true, true, false},    // released with Ctrl still down: same
-        {false, false, false, false, false}, // idle
+        {true, false, true, true, false},    // released with Ctrl still down: the same
         {false, true, false, false, false},  // a plain click is no drag
         {true, false, false, false, false},  // Ctrl alone is no drag
     };
     for (const Case& c : cases) {
         const DragStep step = DecideDrag(c.ctrl, c.left, c.dragging);
         EXPECT_EQ(step.saveOffset, c.save) << c.ctrl << c.left << c.dragging;
-        EXPECT_EQ(step.dragging, c.draggingAfter) << c.ctrl << c.left << c.dragging;
+        EXPECT_EQ(step.dragging, c.after) << c.ctrl << c.left << c.dragging;
     }
 }
 
-TEST(DecideGlue, FollowsTheHostAtTheStoredOffset)
+TEST(DecideGlue, FollowsTheHostAtTheStoredOffsetNegativeOnesToo)
 {
-    ScriptedWorld world;
-    world.glueX = 250;
-    world.glueY = 3;
-    const GlueStep step = DecideGlue(world);
-    ASSERT_TRUE(step.moveTo.has_value());
-    EXPECT_EQ(*step.moveTo, (Point{450, 153}));
-    EXPECT_FALSE(step.show);  // already visible
-    EXPECT_FALSE(step.hide);
+    const struct {
+        int gx, gy;
+        Point expected;
+    } cases[] = {{250, 3, {450, 153}}, {-40, -25, {160, 125}}};
+    for (const auto& c : cases) {
+        ScriptedWorld world;
+        world.glueX = c.gx;
+        world.glueY = c.gy;
+        const GlueStep step = DecideGlue(world);
+        ASSERT_TRUE(step.moveTo.has_value());
+        EXPECT_EQ(*step.moveTo, c.expected);
+        EXPECT_FALSE(step.show || step.hide);
+    }
 }
 
 TEST(DecideGlue, IdleTickMovesNothingAndAsksNoMore)
 {
     ScriptedWorld world;
-    world.bar = Rect{300, 250, 500, 270};  // host + (100, 100): where it belongs
     const GlueStep step = DecideGlue(world);
-    EXPECT_FALSE(step.moveTo.has_value());
-    EXPECT_FALSE(step.show);
-    EXPECT_FALSE(step.hide);
+    EXPECT_FALSE(step.moveTo || step.show || step.hide || step.raise);
     EXPECT_EQ(world.asked.count("thread"), 0u);
-}
-
-TEST(DecideGlue, NegativeOffsetsAreHonoured)
-{
-    ScriptedWorld world;
-    world.glueX = -40;
-    world.glueY = -25;
-    const GlueStep step = DecideGlue(world);
-    ASSERT_TRUE(step.moveTo.has_value());
-    EXPECT_EQ(*step.moveTo, (Point{160, 125}));
 }
 
 TEST(DecideGlue, AbsurdOffsetsSaturateInsteadOfOverflowing)
 {
     ScriptedWorld world;
-    world.host = Rect{2000, -2000, 3000, -1000};
-    world.glueX = 2000000000;
-    world.glueY = -2000000000;
-    world.glue = 1;
-    GlueStep step = DecideGlue(world);
-    ASSERT_TRUE(step.moveTo.has_value());
-    EXPECT_EQ(step.moveTo->x, 2000002000);
-    EXPECT_EQ(step.moveTo->y, -2000002000);
-
     world.host.left = INT_MAX - 5;
     world.glueX = INT_MAX;
     world.host.top = INT_MIN + 5;
     world.glueY = INT_MIN;
-    step = DecideGlue(world);
-    ASSERT_TRUE(step.moveTo.has_value());
-    EXPECT_EQ(step.moveTo->x, INT_MAX);
-    EXPECT_EQ(step.moveTo->y, INT_MIN);
-}
-
-TEST(DecideGlue, GlueOffKeepsTheBarWhereItIsButStillShowsIt)
-{
-    ScriptedWorld world;
-    world.glue = 0;
-    world.barVisible = false;
     const GlueStep step = DecideGlue(world);
-    EXPECT_FALSE(step.moveTo.has_value());
-    EXPECT_TRUE(step.show);
-    EXPECT_EQ(world.asked.count("iGlueX"), 0u);
-    EXPECT_EQ(world.asked.count("iGlueY"), 0u);
+    ASSERT_TRUE(step.moveTo.has_value());
+    EXPECT_EQ(*step.moveTo, (Point{INT_MAX, INT_MIN}));
+    EXPECT_EQ(GlueOffset(Rect{INT_MIN, 0, 0, 0}, Rect{INT_MAX, 0, 0, 0}).x, INT_MAX);
 }
 
-TEST(DecideGlue, AnyNonZeroGlueValueGlues)
+TEST(DecideGlue, GlueSettingDecidesMovingButNotShowing)
 {
-    for (int value : {1, 2, -1, 77}) {
+    for (int value : {0, 1, 2, -1}) {
         ScriptedWorld world;
         world.glue = value;
         world.glueX = 5;
-        EXPECT_TRUE(DecideGlue(world).moveTo.has_value()) << value;
+        world.barVisible = false;
+        const GlueStep step = DecideGlue(world);
+        EXPECT_EQ(step.moveTo.has_value(), value != 0) << value;
+        EXPECT_TRUE(step.show) << value;
+        if (value == 0)
+            EXPECT_EQ(world.asked.count("iGlueX"), 0u);
     }
 }
 
-TEST(DecideGlue, ShowsWhenTheHostComesToTheFront)
-{
-    ScriptedWorld world;
-    world.barVisible = false;
-    const GlueStep step = DecideGlue(world);
-    EXPECT_TRUE(step.show);
-    EXPECT_FALSE(step.hide);
-}
-
-TEST(DecideGlue, HostComingToTheFrontUnderAVisibleBarRaisesIt)
-{
-    ScriptedWorld world;
-    world.foregroundChanged = true;
-    GlueStep step = DecideGlue(world);
-    EXPECT_TRUE(step.raise);
-    EXPECT_FALSE(step.show);
-
-    world.foregroundChanged = false;  // the host stays in front: leave the stacking alone
-    EXPECT_FALSE(DecideGlue(world).raise);
-
-    world.foregroundChanged = true;
-    world.barVisible = false;  // showing stacks the bar on top anyway
-    step = DecideGlue(world);
-    EXPECT_TRUE(step.show);
-    EXPECT_FALSE(step.raise);
-
-    world.barVisible = true;
-    world.minimised = true;
-    EXPECT_FALSE(DecideGlue(world).raise);
-}
-
-TEST(DecideGlue, HostClassMatchesInAnyLetterCase)
+TEST(DecideGlue, HostClassMatchesInAnyLetterCaseAndNothingElse)
 {
     for (const char* name : {"TTOTAL_CMD", "ttotal_cmd", "TTotal_Cmd"}) {
         ScriptedWorld world;
@@ -182,66 +126,59 @@ TEST(DecideGlue, HostClassMatchesInAnyLetterCase)
         world.foregroundClass = name;
         world.barVisible = false;
         const GlueStep step = DecideGlue(world);
-        EXPECT_FALSE(step.show) << name;
-        EXPECT_FALSE(step.moveTo.has_value()) << name;
+        EXPECT_FALSE(step.show || step.moveTo) << name;
         EXPECT_EQ(world.asked.count("bGlue"), 0u) << "settings are read only while the host is in front";
     }
 }
 
-TEST(DecideGlue, MinimisedHostHidesTheBarAndMovesNothing)
+TEST(DecideGlue, WhoIsInFrontDecidesHiding)
+{
+    const struct {
+        const char* what;
+        std::string foregroundClass;
+        bool minimised, onBarThread, isBar, visible, hide;
+    } cases[] = {
+        {"host minimised", "TTOTAL_CMD", true, false, false, true, true},
+        {"host minimised, bar already hidden", "TTOTAL_CMD", true, false, false, false, false},
+        {"another program", "Notepad", false, false, false, true, true},
+        {"no foreground window at all", "", false, false, false, true, true},
+        {"the program's own dialog", "#32770", false, true, false, true, false},
+        {"the bar itself", "#32770", false, true, true, true, false},
+    };
+    for (const auto& c : cases) {
+        ScriptedWorld world;
+        world.foregroundClass = c.foregroundClass;
+        world.minimised = c.minimised;
+        world.onBarThread = c.onBarThread;
+        world.foregroundIsBar = c.isBar;
+        world.barVisible = c.visible;
+        const GlueStep step = DecideGlue(world);
+        EXPECT_EQ(step.hide, c.hide) << c.what;
+        EXPECT_FALSE(step.moveTo.has_value()) << c.what;
+    }
+}
+
+TEST(DecideGlue, HostJustInFrontUnderAVisibleBarRaisesIt)
 {
     ScriptedWorld world;
-    world.minimised = true;
-    world.glueX = 7;
-    const GlueStep step = DecideGlue(world);
-    EXPECT_FALSE(step.moveTo.has_value());
-    EXPECT_FALSE(step.show);
-    EXPECT_TRUE(step.hide);
-    EXPECT_EQ(world.asked.count("hostRect"), 0u);
-
-    world.barVisible = false;  // already hidden: nothing more to do
-    EXPECT_FALSE(DecideGlue(world).hide);
+    world.foregroundChanged = true;
+    EXPECT_TRUE(DecideGlue(world).raise);
+    world.foregroundChanged = false;  // the host stays in front: leave the stacking alone
+    EXPECT_FALSE(DecideGlue(world).raise);
+    world.foregroundChanged = true;
+    world.barVisible = false;  // showing stacks the bar on top anyway
+    EXPECT_FALSE(DecideGlue(world).raise);
 }
 
-TEST(DecideGlue, AnotherProgramInFrontHidesTheBar)
+TEST(FitBarToToolbar, PushesTheToolbarBorderOutOfTheBarAndNeverGoesNegative)
 {
-    ScriptedWorld world;
-    world.foregroundClass = "Notepad";
-    EXPECT_TRUE(DecideGlue(world).hide);
-
-    world.barVisible = false;
-    EXPECT_FALSE(DecideGlue(world).hide);
-}
-
-TEST(DecideGlue, TheProgramsOwnWindowsKeepTheBarAsItIs)
-{
-    ScriptedWorld dialog;  // a dialog or menu of the bar's thread
-    dialog.foregroundClass = "#32770";
-    dialog.onBarThread = true;
-    EXPECT_FALSE(DecideGlue(dialog).hide);
-
-    ScriptedWorld bar;  // the bar itself: nothing at all
-    bar.foregroundClass = "#32770";
-    bar.foregroundIsBar = true;
-    const GlueStep step = DecideGlue(bar);
-    EXPECT_FALSE(step.hide);
-    EXPECT_FALSE(step.show);
-    EXPECT_EQ(bar.asked.count("visible"), 0u);
-}
-
-TEST(DecideGlue, NoForegroundWindowCountsAsAnotherProgram)
-{
-    ScriptedWorld world;
-    world.foregroundClass = "";
-    world.onBarThread = false;
-    EXPECT_TRUE(DecideGlue(world).hide);
-}
-
-TEST(GlueOffset, IsTheBarCornerRelativeToTheHostCorner)
-{
-    EXPECT_EQ(GlueOffset(Rect{200, 150, 900, 700}, Rect{450, 153, 600, 170}), (Point{250, 3}));
-    EXPECT_EQ(GlueOffset(Rect{200, 150, 900, 700}, Rect{10, 20, 60, 40}), (Point{-190, -130}));
-    EXPECT_EQ(GlueOffset(Rect{INT_MIN, 0, 0, 0}, Rect{INT_MAX, 0, 0, 0}).x, INT_MAX);
+    const BarFit fit = FitBarToToolbar(30, 250);
+    EXPECT_EQ(fit.toolbar, (Rect{-7, -5, 249, 32}));  // width R + 6, height cy + 7
+    EXPECT_EQ(fit.barWidth, 248);                      // R - 2
+    EXPECT_EQ(fit.barHeight, 20);                      // cy - 10
+    const BarFit none = FitBarToToolbar(-3, -9);
+    EXPECT_EQ(none.barWidth, 0);
+    EXPECT_EQ(none.barHeight, 0);
 }
 
 }  // namespace

@@ -11,40 +11,36 @@ namespace quorbel {
 namespace {
 
 namespace fs = std::filesystem;
-using test::FileExists;
 using test::ReadFileBytes;
-using test::TempDir;
 using test::WriteFileBytes;
-
-std::vector<std::string> FilesIn(const std::string& directory)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(fs::path(directory)))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-std::string Read(IniFileProfile& store, const std::string& path, const char* key)
-{
-    char buffer[64];
-    const std::uint32_t length = store.GetString("s", key, "default", buffer, sizeof buffer, path.c_str());
-    return std::string(buffer, length);
-}
 
 class IniFileStoreTest : public ::testing::Test {
 protected:
-    TempDir dir_;
+    std::string Read(const std::string& path, const char* key = "k")
+    {
+        char buffer[64];
+        return std::string(buffer, store_.GetString("s", key, "default", buffer, sizeof buffer, path.c_str()));
+    }
+    // The directory holds the INI file alone: no temporary file is left behind.
+    void ExpectOnlyTheIniFile()
+    {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(fs::path(dir_.Path())))
+            names.push_back(entry.path().filename().string());
+        EXPECT_EQ(names, std::vector<std::string>{"Quorbel.ini"});
+    }
+
+    test::TempDir dir_;
     IniFileProfile store_;
     const std::string path_ = dir_.File("Quorbel.ini");
 };
 
-TEST_F(IniFileStoreTest, WriteLeavesNoTemporaryFileBehind)
+TEST_F(IniFileStoreTest, WritesLeaveNoTemporaryFileBehind)
 {
     ASSERT_TRUE(store_.WriteString("s", "k", "1", path_.c_str()));
     ASSERT_TRUE(store_.WriteString("s", "k", "2", path_.c_str()));
     ASSERT_TRUE(store_.WriteSection("s", "a=1\0b=2\0", path_.c_str()));
-    EXPECT_EQ(FilesIn(dir_.Path()), std::vector<std::string>{"Quorbel.ini"});
+    ExpectOnlyTheIniFile();
 }
 
 TEST_F(IniFileStoreTest, ReadOnlyFileIsNeverReplaced)
@@ -57,29 +53,25 @@ TEST_F(IniFileStoreTest, ReadOnlyFileIsNeverReplaced)
     EXPECT_FALSE(store_.WriteString("s", "k", "1", path_.c_str()));
     EXPECT_FALSE(store_.WriteString("s", nullptr, nullptr, path_.c_str()));
     EXPECT_FALSE(store_.WriteSection("s", "k=3\0", path_.c_str()));
-    EXPECT_EQ(Read(store_, path_, "k"), "1");
+    EXPECT_EQ(Read(path_), "1");
     fs::permissions(path_, fs::perms::owner_write, fs::perm_options::add);
     EXPECT_EQ(ReadFileBytes(path_), before);
-    EXPECT_EQ(FilesIn(dir_.Path()), std::vector<std::string>{"Quorbel.ini"});
+    ExpectOnlyTheIniFile();
     EXPECT_TRUE(store_.WriteString("s", "k", "2", path_.c_str()));
 }
 
-TEST_F(IniFileStoreTest, FileInAMissingFolderIsNotCreated)
+TEST_F(IniFileStoreTest, PathsThatCannotHoldTheFileAreNotWritten)
 {
-    const std::string path = dir_.File("absent") + "/Quorbel.ini";
-    EXPECT_FALSE(store_.WriteString("s", "k", "1", path.c_str()));
-    EXPECT_EQ(Read(store_, path, "k"), "default");
-    EXPECT_TRUE(FilesIn(dir_.Path()).empty());
-}
-
-TEST_F(IniFileStoreTest, PathThatIsAFolderReadsAsEmptyAndIsNotReplaced)
-{
+    const std::string inMissingFolder = dir_.File("absent") + "/Quorbel.ini";
+    EXPECT_FALSE(store_.WriteString("s", "k", "1", inMissingFolder.c_str()));
+    EXPECT_EQ(Read(inMissingFolder), "default");
     // A file that is there but cannot be read must never be replaced by what little a
     // write knows: the rest of it would be lost.
     fs::create_directory(path_);
-    EXPECT_EQ(Read(store_, path_, "k"), "default");
+    EXPECT_EQ(Read(path_), "default");
     EXPECT_FALSE(store_.WriteString("s", "k", "1", path_.c_str()));
     EXPECT_TRUE(fs::is_directory(path_));
+    ExpectOnlyTheIniFile();
 }
 
 TEST_F(IniFileStoreTest, HandEditSeenEvenWithAnUnchangedTimestamp)
@@ -88,11 +80,11 @@ TEST_F(IniFileStoreTest, HandEditSeenEvenWithAnUnchangedTimestamp)
     // timestamp as it was, and a store that trusted it would answer from the old text.
     ASSERT_TRUE(WriteFileBytes(path_, "[s]\r\nk=1\r\n"));
     const auto stamp = fs::last_write_time(path_);
-    EXPECT_EQ(Read(store_, path_, "k"), "1");
+    EXPECT_EQ(Read(path_), "1");
     ASSERT_TRUE(WriteFileBytes(path_, "[s]\r\nk=2\r\n"));
     fs::last_write_time(path_, stamp);
-    EXPECT_EQ(Read(store_, path_, "k"), "2");
-    EXPECT_EQ(static_cast<std::int32_t>(store_.GetInt("s", "k", 0, path_.c_str())), 2);
+    EXPECT_EQ(Read(path_), "2");
+    EXPECT_EQ(store_.GetInt("s", "k", 0, path_.c_str()), 2u);
 }
 
 TEST_F(IniFileStoreTest, WriteThatChangesNothingLeavesTheFileAlone)
@@ -118,23 +110,18 @@ TEST_F(IniFileStoreTest, ReplacementKeepsThePermissionsOfTheFile)
 }
 #endif
 
-TEST_F(IniFileStoreTest, ListsFitEvenTheSmallestBuffers)
+TEST_F(IniFileStoreTest, SmallestBuffersAndNullPointersAreDefined)
 {
     // Found by fuzzing: a key list into one byte wrote a zero in front of the buffer.
     ASSERT_TRUE(WriteFileBytes(path_, "[s]\r\nk=1\r\n[t]\r\n"));
     for (std::uint32_t size : {1u, 2u, 3u}) {
-        std::vector<char> buffer(size, 'x');
-        const std::uint32_t keys = store_.GetString("s", nullptr, nullptr, buffer.data(), size, path_.c_str());
-        ASSERT_LT(keys, size);
-        EXPECT_EQ(buffer[keys], '\0');
-        const std::uint32_t sections = store_.GetString(nullptr, nullptr, nullptr, buffer.data(), size, path_.c_str());
-        ASSERT_LT(sections, size);
-        EXPECT_EQ(buffer[sections], '\0');
+        for (const char* section : {"s", static_cast<const char*>(nullptr)}) {
+            std::vector<char> buffer(size, 'x');
+            const std::uint32_t length = store_.GetString(section, nullptr, nullptr, buffer.data(), size, path_.c_str());
+            ASSERT_LT(length, size);
+            EXPECT_EQ(buffer[length], '\0');
+        }
     }
-}
-
-TEST_F(IniFileStoreTest, NullPointersAreDefined)
-{
     char buffer[8] = "xxxxxxx";
     EXPECT_EQ(store_.GetString("s", "k", "d", nullptr, 8, path_.c_str()), 0u);
     EXPECT_EQ(store_.GetString("s", "k", "d", buffer, 0, path_.c_str()), 0u);
@@ -144,7 +131,7 @@ TEST_F(IniFileStoreTest, NullPointersAreDefined)
     EXPECT_EQ(store_.GetInt("s", nullptr, 5, path_.c_str()), 5u);
     EXPECT_FALSE(store_.WriteString("s", "k", "v", nullptr));
     EXPECT_FALSE(store_.WriteSection(nullptr, "k=v\0", path_.c_str()));
-    EXPECT_FALSE(FileExists(path_));
+    EXPECT_EQ(ReadFileBytes(path_), "[s]\r\nk=1\r\n[t]\r\n");
 }
 
 }  // namespace

@@ -10,18 +10,13 @@ protected:
     ~IniPathTest() override { SetProgramDirectory(""); }
 };
 
-TEST_F(IniPathTest, JoinsTheProgramDirectoryAndTheFileName)
+TEST_F(IniPathTest, JoinsTheProgramDirectoryAndTheFileNameWithTheDirectorysSeparator)
 {
     SetProgramDirectory("C:\\Tools\\Quorbel");
     EXPECT_EQ(IniPath("Quorbel.ini"), "C:\\Tools\\Quorbel\\Quorbel.ini");
-    EXPECT_EQ(IniPath("SubFolder2.ini"), "C:\\Tools\\Quorbel\\SubFolder2.ini");
     EXPECT_EQ(IniPath(nullptr), "C:\\Tools\\Quorbel");
-}
-
-TEST_F(IniPathTest, KeepsTheSeparatorOfAPosixDirectory)
-{
     SetProgramDirectory("/opt/quorbel");
-    EXPECT_EQ(IniPath("Quorbel.ini"), "/opt/quorbel/Quorbel.ini");
+    EXPECT_EQ(IniPath("SubFolder2.ini"), "/opt/quorbel/SubFolder2.ini");
 }
 
 TEST_F(IniPathTest, FindsTheDirectoryOfTheExecutableAgainWhenCleared)

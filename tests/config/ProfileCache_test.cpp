@@ -24,17 +24,10 @@ struct ScriptedClock : FileClock {
     }
     std::int64_t Now() override { return now; }
     std::int64_t TrustAfter() override { return 100; }
-
-    void Touch(const std::string& path, std::uint64_t size, std::int64_t when)
-    {
-        FileStamp& s = stamps[path];
-        s.exists = true;
-        s.size = size;
-        s.writeTime = when;
-    }
 };
 
-// A service that counts how often it is asked and answers from a script.
+// A service that counts how often it is asked; it answers with the names asked for and
+// `value`, or with a list ended by two zeros.
 struct CountingService : ProfileApi {
     int reads = 0;
     int writes = 0;
@@ -43,13 +36,11 @@ struct CountingService : ProfileApi {
                             const char*) override
     {
         ++reads;
-        // Lists end in two zeros; values in one.
-        const std::string text = !key ? std::string("a\0b\0", 4) : std::string(section) + ":" + key + "=" + value;
+        const std::string text = key ? std::string(section) + ":" + key + "=" + value : std::string("a\0b\0", 4);
         const std::size_t n = std::min<std::size_t>(text.size(), size - 2);
         std::memcpy(buffer, text.data(), n);
-        buffer[n] = '\0';
-        buffer[n + 1] = '\0';
-        return static_cast<std::uint32_t>(key ? n : (n == 0 ? 0 : n));
+        buffer[n] = buffer[n + 1] = '\0';
+        return static_cast<std::uint32_t>(n);
     }
     std::uint32_t GetInt(const char*, const char*, std::int32_t fallback, const char*) override
     {
@@ -62,6 +53,7 @@ struct CountingService : ProfileApi {
 
 class ProfileCacheTest : public ::testing::Test {
 protected:
+    void Touch(std::uint64_t size, std::int64_t writeTime) { clock.stamps["f.ini"] = {true, size, writeTime, 0}; }
     std::string Read(const char* section, const char* key, std::uint32_t size = 64)
     {
         std::string buffer(size, '\x7f');
@@ -74,42 +66,45 @@ protected:
     ProfileCache cache{service, clock};
 };
 
-TEST_F(ProfileCacheTest, SettledFileIsAnsweredFromMemory)
+TEST_F(ProfileCacheTest, SettledFileIsAnsweredFromMemoryQuestionByQuestion)
 {
-    clock.Touch("f.ini", 10, 0);
+    Touch(10, 0);
     EXPECT_EQ(Read("s", "k"), "s:k=v1");
     EXPECT_EQ(Read("s", "k"), "s:k=v1");
     EXPECT_EQ(cache.GetInt("s", "n", 4, "f.ini"), 5u);
     EXPECT_EQ(cache.GetInt("s", "n", 4, "f.ini"), 5u);
     EXPECT_EQ(service.reads, 2);
     EXPECT_EQ(cache.Hits(), 2u);
-}
-
-TEST_F(ProfileCacheTest, DifferentQuestionsGetTheirOwnAnswers)
-{
-    clock.Touch("f.ini", 10, 0);
-    Read("s", "k");
+    // Every other question goes to the service: another name, another buffer size (it
+    // can cut differently), another default, and an absent name rather than an empty one.
     Read("s", "other");
     Read("t", "k");
-    Read("s", "k", 8);  // another buffer size can cut differently
-    cache.GetInt("s", "k", 1, "f.ini");
-    cache.GetInt("s", "k", 2, "f.ini");
-    EXPECT_EQ(service.reads, 6);
-    // An absent name and an empty one are different questions.
+    Read("s", "k", 8);
+    cache.GetInt("s", "n", 2, "f.ini");
     Read("s", nullptr);
     Read("s", "");
     EXPECT_EQ(service.reads, 8);
+
+    // A list comes back from memory with both of its final zeros.
+    char first[16];
+    char second[16];
+    std::memset(second, 'x', sizeof second);
+    const std::uint32_t n1 = cache.GetString("s", nullptr, nullptr, first, 16, "f.ini");
+    const std::uint32_t n2 = cache.GetString("s", nullptr, nullptr, second, 16, "f.ini");
+    ASSERT_EQ(n1, n2);
+    EXPECT_EQ(std::memcmp(first, second, n1 + 2), 0);
+    EXPECT_EQ(cache.Hits(), 3u);
 }
 
 TEST_F(ProfileCacheTest, AnyChangeOfTheStampIsSeenAtTheNextRead)
 {
-    clock.Touch("f.ini", 10, 0);
+    Touch(10, 0);
     Read("s", "k");
     service.value = "v2";
-    clock.Touch("f.ini", 11, 0);  // grown, same time
+    Touch(11, 0);  // grown, same time
     EXPECT_EQ(Read("s", "k"), "s:k=v2");
     service.value = "v3";
-    clock.Touch("f.ini", 11, 5);  // same size, later time
+    Touch(11, 5);  // same size, later time
     EXPECT_EQ(Read("s", "k"), "s:k=v3");
     service.value = "v4";
     clock.stamps["f.ini"].creationTime = 9;  // replaced by another file
@@ -121,7 +116,7 @@ TEST_F(ProfileCacheTest, ARecentlyWrittenFileIsNeverTrusted)
 {
     // Written 50 ticks ago, trusted only after 100: another write in the same time stamp
     // and of the same size would go unseen, so every read goes to the file.
-    clock.Touch("f.ini", 10, clock.now - 50);
+    Touch(10, clock.now - 50);
     Read("s", "k");
     service.value = "v2";
     EXPECT_EQ(Read("s", "k"), "s:k=v2");
@@ -133,7 +128,7 @@ TEST_F(ProfileCacheTest, ARecentlyWrittenFileIsNeverTrusted)
     EXPECT_EQ(cache.Hits(), 1u);
 
     // A time stamp in the future (a clock set differently) is not trusted either.
-    clock.Touch("f.ini", 10, clock.now + 1000);
+    Touch(10, clock.now + 1000);
     const int before = service.reads;
     Read("s", "k");
     Read("s", "k");
@@ -145,14 +140,14 @@ TEST_F(ProfileCacheTest, AbsentFileIsRememberedUntilItAppears)
     Read("s", "k");
     Read("s", "k");
     EXPECT_EQ(service.reads, 1);
-    clock.Touch("f.ini", 3, 0);
+    Touch(3, 0);
     Read("s", "k");
     EXPECT_EQ(service.reads, 2);
 }
 
 TEST_F(ProfileCacheTest, WritesGoToTheServiceAndForgetTheFile)
 {
-    clock.Touch("f.ini", 10, 0);
+    Touch(10, 0);
     Read("s", "k");
     EXPECT_TRUE(cache.WriteString("s", "k", "x", "f.ini"));
     Read("s", "k");
@@ -160,19 +155,6 @@ TEST_F(ProfileCacheTest, WritesGoToTheServiceAndForgetTheFile)
     Read("s", "k");
     EXPECT_EQ(service.writes, 2);
     EXPECT_EQ(service.reads, 3);
-}
-
-TEST_F(ProfileCacheTest, ListsComeBackWithBothFinalZeros)
-{
-    clock.Touch("f.ini", 10, 0);
-    char first[16];
-    char second[16];
-    std::memset(second, 'x', sizeof second);
-    const std::uint32_t n1 = cache.GetString("s", nullptr, nullptr, first, 16, "f.ini");
-    const std::uint32_t n2 = cache.GetString("s", nullptr, nullptr, second, 16, "f.ini");
-    ASSERT_EQ(n1, n2);
-    EXPECT_EQ(std::memcmp(first, second, n1 + 2), 0);
-    EXPECT_EQ(cache.Hits(), 1u);
 }
 
 // A clock for real files that trusts every stamp at once, so that the cache answers
@@ -213,8 +195,9 @@ TEST(ProfileCacheOnRealFiles, GivesExactlyWhatTheServiceGives)
             const std::uint32_t direct = files.GetString(section, key, "d", b, sizeof b, path.c_str());
             ASSERT_EQ(viaCache, direct) << "step " << step;
             ASSERT_EQ(std::memcmp(a, b, sizeof a), 0) << "step " << step;
-            if (key)
+            if (key) {
                 ASSERT_EQ(cache.GetInt(section, key, -3, path.c_str()), files.GetInt(section, key, -3, path.c_str()));
+            }
         }
         }
     }

@@ -1,13 +1,15 @@
-// The section operations over real files, through the store this build uses: ours
-// natively, the platform's under Wine.
+// Name lists read with growing buffers, and the section operations over real files
+// through the store this build uses (ours natively, the platform's under Wine). How
+// values and lists are cut is in the conformance corpus.
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <cstring>
+#include <functional>
 
 #include "config/IniSection.h"
-#include "config/ProfileApi.h"
 #include "config/SectionOps.h"
+#include "tests/support/CorpusRunner.h"
 #include "tests/support/TestFiles.h"
 
 namespace quorbel {
@@ -18,86 +20,69 @@ using test::ReadFileBytes;
 using test::TempDir;
 using test::WriteFileBytes;
 
-std::vector<std::string> Keys(const std::string& section, const std::string& path)
-{
-    std::vector<std::string> keys{"left over"};
-    EXPECT_TRUE(ListSectionKeys(section, path, keys));
-    return keys;
-}
+// A store that answers every string read through `answer` and counts what it is asked.
+struct FakeStore final : ProfileApi {
+    std::function<std::uint32_t(char*, std::uint32_t)> answer;
+    std::vector<std::uint32_t> sizes;
+    int keyWrites = 0;
+    int sectionWrites = 0;
 
-TEST(ListSectionKeys, ListsOverTwentyThousandBytesOfNamesInFileOrder)
-{
-    TempDir dir;
-    const std::string path = dir.File("SubFolder2.ini");
-    std::string file = "[big]\r\n";
-    std::vector<std::string> expected;
-    // 4000 names of 9 characters: 40000 bytes, twice the first buffer.
-    for (int n = 3999; n >= 0; --n) {
-        expected.push_back("entry" + std::to_string(1000 + n));
-        file += expected.back() + "=x|C:\\x\r\n";
+    std::uint32_t GetString(const char*, const char*, const char*, char* buffer, std::uint32_t size,
+                            const char*) override
+    {
+        sizes.push_back(size);
+        return answer(buffer, size);
     }
-    ASSERT_TRUE(WriteFileBytes(path, file));
-    EXPECT_EQ(Keys("big", path), expected);
-    EXPECT_EQ(Keys("absent", path), std::vector<std::string>());
-    EXPECT_EQ(Keys("big", dir.File("missing.ini")), std::vector<std::string>());
-}
-
-TEST(ListSectionNames, ListsEverySectionInFileOrder)
-{
-    TempDir dir;
-    const std::string path = dir.File("Quorbel.ini");
-    ASSERT_TRUE(WriteFileBytes(path, Crlf("[main]\nsize=2\n[1]\n[0]\n")));
-    std::vector<std::string> names{"left over"};
-    EXPECT_TRUE(ListSectionNames(path, names));
-    EXPECT_EQ(names, (std::vector<std::string>{"main", "1", "0"}));
-}
-
-// Each case: the source and destination sections before the copy, and the file after.
-struct CopyCase {
-    const char* name;
-    const char* before;
-    bool emptyFirst;
-    const char* after;
+    std::uint32_t GetInt(const char*, const char*, std::int32_t fallback, const char*) override
+    {
+        return static_cast<std::uint32_t>(fallback);
+    }
+    bool WriteString(const char*, const char*, const char*, const char*) override { return ++keyWrites, true; }
+    bool WriteSection(const char*, const char*, const char*) override { return ++sectionWrites, true; }
 };
 
-class CopySectionCases : public ::testing::TestWithParam<CopyCase> {};
-
-TEST_P(CopySectionCases, WritesEverySourceKeyIntoTheDestination)
+TEST(ListSectionKeys, DoublesTheBufferWhileTheListComesBackCut)
 {
-    TempDir dir;
-    const std::string path = dir.File("Quorbel.ini");
-    ASSERT_TRUE(WriteFileBytes(path, Crlf(GetParam().before)));
-    CopySection("1", "0", path, GetParam().emptyFirst);
-    EXPECT_EQ(ReadFileBytes(path), Crlf(GetParam().after));
+    const struct {
+        std::uint32_t shortBy;    // a cut list is reported as the size minus this
+        std::uint32_t wholeFrom;  // the first buffer size the list fits
+        std::size_t reads;
+        bool listed;
+    } cases[] = {
+        {2, 80000, 3, true},
+        // The platform reports a list of double-byte names that it had to cut while
+        // converting it with the size minus one, not minus two.
+        {1, 40000, 2, true},
+        // Twenty megabytes are enough: a store that always cuts must not lead us on.
+        {2, UINT32_MAX, 11, false},
+    };
+    for (const auto& c : cases) {
+        FakeStore store;
+        store.answer = [&](char* buffer, std::uint32_t size) {
+            if (size >= c.wholeFrom)
+                return std::memcpy(buffer, "a\0b\0", 5), 4u;
+            std::memset(buffer, 'x', size);
+            std::memcpy(buffer + size - c.shortBy - 1, "\0\0", 2);
+            return size - c.shortBy;
+        };
+        const test::ProfileScope scope(store);
+        std::vector<std::string> keys{"left over"};
+        EXPECT_EQ(ListSectionKeys("s", "p", keys), c.listed);
+        EXPECT_EQ(keys, (c.listed ? std::vector<std::string>{"a", "b"} : std::vector<std::string>{}));
+        std::vector<std::uint32_t> sizes;
+        for (std::size_t n = 0; n < c.reads; ++n)
+            sizes.push_back(20000u << n);
+        EXPECT_EQ(store.sizes, sizes);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Moves, CopySectionCases,
-    ::testing::Values(
-        // A button moved over one that has a key the source lacks: that key keeps its
-        // value and its place; keys both have keep the destination's order.
-        CopyCase{"DestinationOnlyKeyStays",
-                 "[0]\nsubkey=K0\niCommand=5\nsButtonText=old\n[1]\nsButtonText=new\nsubkey=K1\n",
-                 false,
-                 "[0]\nsubkey=K1\niCommand=5\nsButtonText=new\n[1]\nsButtonText=new\nsubkey=K1\n"},
-        CopyCase{"EmptyFirstDropsTheDestination",
-                 "[0]\nsubkey=K0\niCommand=5\n[1]\nsButtonText=new\nsubkey=K1\n", true,
-                 "[1]\nsButtonText=new\nsubkey=K1\n[0]\nsButtonText=new\nsubkey=K1\n"},
-        CopyCase{"MissingDestinationIsAdded", "[1]\nsButtonText=b\nsFolderPath=C:\\b\n", false,
-                 "[1]\nsButtonText=b\nsFolderPath=C:\\b\n[0]\nsButtonText=b\nsFolderPath=C:\\b\n"},
-        CopyCase{"EmptyValuesAreCopiedAsEmpty", "[0]\niCommand=3\n[1]\niCommand=\n", false,
-                 "[0]\niCommand=\n[1]\niCommand=\n"},
-        CopyCase{"MissingSourceChangesNothing", "[0]\nsubkey=K0\n", false, "[0]\nsubkey=K0\n"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(CopySection, CopiesLongValuesWhole)
+TEST(ReplaceSection, IsOneWriteOfTheFile)
 {
-    TempDir dir;
-    const std::string path = dir.File("Quorbel.ini");
-    const std::string path9k(9000, 'p');
-    ASSERT_TRUE(WriteFileBytes(path, "[1]\r\nsFolderPath=" + path9k + "\r\n"));
-    CopySection("1", "0", path, false);
-    EXPECT_EQ(IniSection("0", path).ReadString("sFolderPath"), path9k);
+    FakeStore store;
+    const test::ProfileScope scope(store);
+    EXPECT_TRUE(ReplaceSection("K", {{"0", "a|C:\\a"}, {"1", "b|C:\\b"}}, "p"));
+    EXPECT_EQ(store.sectionWrites, 1);
+    EXPECT_EQ(store.keyWrites, 0);
 }
 
 TEST(ReplaceSection, RewritesTheSectionInPlaceInOrder)
@@ -107,11 +92,40 @@ TEST(ReplaceSection, RewritesTheSectionInPlaceInOrder)
     ASSERT_TRUE(WriteFileBytes(path, Crlf("[K]\n0=a|C:\\a\n1=b|C:\\b\n[KE]\n0=1|12|25|-1|255\n")));
     ASSERT_TRUE(ReplaceSection("K", {{"1", "b|C:\\b"}, {"0", "a|C:\\a"}, {"2", "-|"}}, path));
     EXPECT_EQ(ReadFileBytes(path), Crlf("[K]\n1=b|C:\\b\n0=a|C:\\a\n2=-|\n[KE]\n0=1|12|25|-1|255\n"));
-    EXPECT_EQ(ReadSectionEntries("K", path),
-              (IniEntries{{"1", "b|C:\\b"}, {"0", "a|C:\\a"}, {"2", "-|"}}));
+    EXPECT_EQ(ReadSectionEntries("K", path), (IniEntries{{"1", "b|C:\\b"}, {"0", "a|C:\\a"}, {"2", "-|"}}));
 }
 
-TEST(IntegerRoundTrip, NegativeValuesReadBackUnchanged)
+TEST(CopySection, WritesEverySourceKeyIntoTheDestination)
+{
+    const std::string long9k(9000, 'p');
+    const struct {
+        const char* name;
+        std::string before;  // sections 0 (the destination) and 1 (the source)
+        bool emptyFirst;
+        std::string after;
+    } cases[] = {
+        // A button moved over one that has a key the source lacks: that key keeps its
+        // value and its place; keys both have keep the destination's order.
+        {"DestinationOnlyKeyStays", "[0]\nsubkey=K0\niCommand=5\nsButtonText=old\n[1]\nsButtonText=new\nsubkey=K1\n",
+         false, "[0]\nsubkey=K1\niCommand=5\nsButtonText=new\n[1]\nsButtonText=new\nsubkey=K1\n"},
+        {"EmptyFirstDropsTheDestination", "[0]\nsubkey=K0\niCommand=5\n[1]\nsButtonText=new\nsubkey=K1\n", true,
+         "[1]\nsButtonText=new\nsubkey=K1\n[0]\nsButtonText=new\nsubkey=K1\n"},
+        {"MissingDestinationIsAdded", "[1]\nsFolderPath=C:\\b\n", false, "[1]\nsFolderPath=C:\\b\n[0]\nsFolderPath=C:\\b\n"},
+        {"EmptyValuesAreCopiedAsEmpty", "[0]\niCommand=3\n[1]\niCommand=\n", false, "[0]\niCommand=\n[1]\niCommand=\n"},
+        {"MissingSourceChangesNothing", "[0]\nsubkey=K0\n", false, "[0]\nsubkey=K0\n"},
+        {"LongValuesWhole", "[1]\nsFolderPath=" + long9k + "\n", false,
+         "[1]\nsFolderPath=" + long9k + "\n[0]\nsFolderPath=" + long9k + "\n"},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        const std::string path = dir.File("Quorbel.ini");
+        ASSERT_TRUE(WriteFileBytes(path, Crlf(c.before)));
+        CopySection("1", "0", path, c.emptyFirst);
+        EXPECT_EQ(ReadFileBytes(path), Crlf(c.after)) << c.name;
+    }
+}
+
+TEST(IniSection, IntegersRoundTripSignedAndRemovedKeysGiveTheFallback)
 {
     TempDir dir;
     const IniSection main("main", dir.File("Quorbel.ini"));
@@ -120,92 +134,9 @@ TEST(IntegerRoundTrip, NegativeValuesReadBackUnchanged)
         EXPECT_EQ(main.ReadInt("iGlueX", 100), value);
     }
     EXPECT_EQ(main.ReadInt("iGlueY", 100), 100);
-}
-
-// A store whose key lists are always reported cut, in one of the two ways the platform
-// reports it, and which counts how it is called.
-class CutListProfile final : public ProfileApi {
-public:
-    explicit CutListProfile(std::uint32_t shortBy, std::uint32_t wholeFrom)
-        : shortBy_(shortBy), wholeFrom_(wholeFrom) {}
-    std::vector<std::uint32_t> sizes;
-    int sectionWrites = 0;
-    int keyWrites = 0;
-
-    std::uint32_t GetString(const char*, const char*, const char*, char* buffer,
-                            std::uint32_t size, const char*) override
-    {
-        sizes.push_back(size);
-        if (size >= wholeFrom_) {
-            std::memcpy(buffer, "a\0b\0", 5);
-            return 4;
-        }
-        std::memset(buffer, 'x', size);
-        std::memcpy(buffer + size - shortBy_ - 1, "\0\0", 2);
-        return size - shortBy_;
-    }
-    std::uint32_t GetInt(const char*, const char*, std::int32_t fallback, const char*) override
-    {
-        return static_cast<std::uint32_t>(fallback);
-    }
-    bool WriteString(const char*, const char*, const char*, const char*) override
-    {
-        ++keyWrites;
-        return true;
-    }
-    bool WriteSection(const char*, const char*, const char*) override
-    {
-        ++sectionWrites;
-        return true;
-    }
-
-private:
-    std::uint32_t shortBy_;
-    std::uint32_t wholeFrom_;
-};
-
-class ProfileSwap {
-public:
-    explicit ProfileSwap(ProfileApi& api) { UseProfile(&api); }
-    ~ProfileSwap() { UseProfile(nullptr); }
-};
-
-TEST(ListSectionKeys, DoublesTheBufferWhileTheListComesBackCut)
-{
-    CutListProfile profile(2, 80000);
-    ProfileSwap swap(profile);
-    EXPECT_EQ(Keys("s", "p"), (std::vector<std::string>{"a", "b"}));
-    EXPECT_EQ(profile.sizes, (std::vector<std::uint32_t>{20000, 40000, 80000}));
-}
-
-TEST(ListSectionKeys, TakesALengthOfSizeMinusOneForCutToo)
-{
-    // The platform reports a list of double-byte names that it had to cut while
-    // converting it with the size minus one, not minus two.
-    CutListProfile profile(1, 40000);
-    ProfileSwap swap(profile);
-    EXPECT_EQ(Keys("s", "p"), (std::vector<std::string>{"a", "b"}));
-    EXPECT_EQ(profile.sizes, (std::vector<std::uint32_t>{20000, 40000}));
-}
-
-TEST(ListSectionKeys, GivesUpWithAnEmptyListWhenTheBufferCannotGrowFurther)
-{
-    CutListProfile profile(2, UINT32_MAX);
-    ProfileSwap swap(profile);
-    std::vector<std::string> keys{"left over"};
-    EXPECT_FALSE(ListSectionKeys("s", "p", keys));
-    EXPECT_TRUE(keys.empty());
-    ASSERT_EQ(profile.sizes.size(), 11u);
-    EXPECT_EQ(profile.sizes.back(), 20000u << 10);
-}
-
-TEST(ReplaceSection, IsOneWriteOfTheFile)
-{
-    CutListProfile profile(2, 0);
-    ProfileSwap swap(profile);
-    EXPECT_TRUE(ReplaceSection("K", {{"0", "a|C:\\a"}, {"1", "b|C:\\b"}}, "p"));
-    EXPECT_EQ(profile.sectionWrites, 1);
-    EXPECT_EQ(profile.keyWrites, 0);
+    EXPECT_TRUE(main.RemoveKey("iGlueX"));
+    EXPECT_EQ(main.ReadInt("iGlueX", -7), -7);
+    EXPECT_EQ(main.ReadString("iGlueX", "gone"), "gone");
 }
 
 }  // namespace

@@ -115,23 +115,15 @@ protected:
     StandInHost* host_ = nullptr;
 };
 
-TEST_F(GlueTest, StoredOffsetsAreHonouredNegativeOnesToo)
+TEST_F(GlueTest, StoredOffsetIsHonouredAndAHandEditMovesTheBarAtOnce)
 {
     const HWND bar = StartGlued("iGlueX=-30\niGlueY=-12\n");
     const RECT host = WindowRectOf(host_->Window());
     EXPECT_TRUE(WaitUntil([&] { return BarAt(bar, host.left - 30, host.top - 12); }, kSoon, Phase::Random));
-    EXPECT_TRUE(HostKeepsTheFocus()) << "in front instead: " << ForegroundClassName();
-}
-
-TEST_F(GlueTest, HandEditOfTheOffsetMovesTheBarAtOnce)
-{
-    const HWND bar = StartGlued("iGlueX=40\niGlueY=20\n");
-    const RECT host = WindowRectOf(host_->Window());
-    ASSERT_TRUE(WaitUntil([&] { return BarAt(bar, host.left + 40, host.top + 20); }, kSoon));
     // Same length, same second: the next read must still see it.
-    WritePrivateProfileStringA("main", "iGlueX", "70", session.QuorbelIniPath().c_str());
-    EXPECT_TRUE(WaitUntil([&] { return BarAt(bar, host.left + 70, host.top + 20); }, kSoon, Phase::Random));
-    EXPECT_TRUE(HostKeepsTheFocus());
+    WritePrivateProfileStringA("main", "iGlueX", "-70", session.QuorbelIniPath().c_str());
+    EXPECT_TRUE(WaitUntil([&] { return BarAt(bar, host.left - 70, host.top - 12); }, kSoon, Phase::Random));
+    EXPECT_TRUE(HostKeepsTheFocus()) << "in front instead: " << ForegroundClassName();
 }
 
 TEST_F(GlueTest, GlueOffKeepsTheBarStillButItStillShowsAndHides)
@@ -162,23 +154,16 @@ TEST_F(GlueTest, ShowsWithTheHostAndHidesForOtherPrograms)
         // Appearing beside the host must not take the focus from it.
         EXPECT_TRUE(HostKeepsTheFocus()) << "round " << round << ", in front: " << ForegroundClassName();
     }
+    ASSERT_TRUE(SendWithTimeout(host_->Window(), WM_SYSCOMMAND, SC_MINIMIZE, 0).has_value());
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(bar); }, kSoon, Phase::Random)) << "host minimised";
+    ASSERT_TRUE(SendWithTimeout(host_->Window(), WM_SYSCOMMAND, SC_RESTORE, 0).has_value());
+    ASSERT_TRUE(BringToForeground(host_->Window()));
     // Shown on top of the host on the screen too, not only in the window list: the bar
     // lies over the host's white folder list, and its toolbar is painted in button face.
     EXPECT_TRUE(WaitUntil([&] { return ButtonFacePixels(bar) > 50; }, kSoon)) << ButtonFacePixels(bar);
 }
 
-TEST_F(GlueTest, MinimisingTheHostHidesTheBarAndRestoringShowsIt)
-{
-    const HWND bar = StartGlued("");
-    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(bar); }, kSoon));
-    ASSERT_TRUE(SendWithTimeout(host_->Window(), WM_SYSCOMMAND, SC_MINIMIZE, 0).has_value());
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(bar); }, kSoon, Phase::Random));
-    ASSERT_TRUE(SendWithTimeout(host_->Window(), WM_SYSCOMMAND, SC_RESTORE, 0).has_value());
-    ASSERT_TRUE(BringToForeground(host_->Window()));
-    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(bar); }, kSoon, Phase::Random));
-}
-
-TEST_F(GlueTest, TheProgramsOwnAboutBoxKeepsTheBarVisible)
+TEST_F(GlueTest, TheProgramsOwnAboutBoxKeepsTheBarVisibleAndEscapeEndsNothing)
 {
     const HWND bar = StartGlued("");
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(bar); }, kSoon));
@@ -196,12 +181,7 @@ TEST_F(GlueTest, TheProgramsOwnAboutBoxKeepsTheBarVisible)
     EXPECT_TRUE(HoldsFor([&] { return IsWindowVisible(bar); }, 6 * kTickPeriod));
     PostMessageW(about, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(about); }));
-    EXPECT_TRUE(session.Quorbel().IsRunning());
-}
-
-TEST_F(GlueTest, EscapeDoesNotEndTheBar)
-{
-    const HWND bar = StartGlued("");
+    // Escape in the bar itself ends nothing either.
     ASSERT_TRUE(BringToForeground(bar));
     PressKey(VK_ESCAPE);
     PostMessageW(bar, WM_COMMAND, IDCANCEL, 0);
@@ -243,15 +223,6 @@ TEST_F(GlueTest, CtrlDragWhileTheHostIsMinimisedStoresNothing)
         DragAtHumanPace(bar, from, POINT{from.x + 40, from.y + 40});
     }
     EXPECT_TRUE(HoldsFor([&] { return test::ReadFileBytes(session.QuorbelIniPath()) == before; }, 6 * kTickPeriod));
-}
-
-TEST_F(GlueTest, AbsurdOffsetsAreObeyedWithoutHarm)
-{
-    const HWND bar = StartGlued("iGlueX=2000000000\niGlueY=-2000000000\nx=99999999\n");
-    // Wherever the window system puts such a bar, the program keeps answering.
-    EXPECT_TRUE(HoldsFor([&] { return IsAnswering(bar) && session.Quorbel().IsRunning(); }, 10 * kTickPeriod));
-    ASSERT_TRUE(SendWithTimeout(bar, WM_COMMAND, IDOK, 0).has_value());
-    EXPECT_TRUE(session.Quorbel().WaitForExit(kDefaultTimeout));
 }
 
 TEST_F(GlueTest, HostClosedKilledOrDoubledLeavesTheBarWorking)

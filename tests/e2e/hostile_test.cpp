@@ -122,9 +122,10 @@ TEST_F(HostileTest, IniFilesReadOnlyDeletedOrGarbageWhileRunning)
     }
 }
 
-TEST_F(HostileTest, AbsurdCountsGiveAWorkingBar)
+TEST_F(HostileTest, AbsurdCountsAndOffsetsGiveAWorkingBar)
 {
-    StartBar(test::Crlf("[main]\nsize=2000000000\nbTray=0\n[0]\nsButtonText=a\nsFolderPath=C:\\a\nsubkey=k\n"));
+    StartBar(test::Crlf("[main]\nsize=2000000000\nbTray=0\niGlueX=2000000000\niGlueY=-2000000000\nx=99999999\n"
+                        "[0]\nsButtonText=a\nsFolderPath=C:\\a\nsubkey=k\n"));
     EXPECT_TRUE(WaitUntil([&] { return ButtonCount() == 1; }, kSoon));
     WritePrivateProfileStringA("main", "size", "-5", session.QuorbelIniPath().c_str());
     SendWithTimeout(bar_, WM_SETTINGCHANGE, 0, 0, 5s);

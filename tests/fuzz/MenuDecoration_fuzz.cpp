@@ -1,38 +1,13 @@
 // Fuzzes the reading of a stored row decoration against a plain reference: split at
 // every "|" (characters, not trail bytes), then read each field on its own.
-#include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
-#include "config/MultiByteText.h"
 #include "menus/MenuDecoration.h"
 #include "tests/fuzz/FuzzInput.h"
 
 namespace quorbel::fuzz {
 namespace {
-
-void Require(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-std::vector<std::string> Fields(std::string_view text, const LeadByteTable& lead)
-{
-    std::vector<std::string> fields(1);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '|') {
-            fields.emplace_back();
-            continue;
-        }
-        fields.back() += text[i];
-        if (lead.IsLead(static_cast<unsigned char>(text[i])) && i + 1 < text.size())
-            fields.back() += text[++i];
-    }
-    fields.resize(std::max<std::size_t>(fields.size(), 5));
-    return fields;
-}
 
 // The C library's reading of the field (it stops at a zero byte as at any non-digit),
 // kept within int on both sides of the scaling.
@@ -40,11 +15,8 @@ int Expected(const std::string& field, int scale)
 {
     if (field == "-1")
         return -1;
-    const auto clamp = [](long long v) {
-        return v > 2147483647LL ? 2147483647LL : v < -2147483647LL - 1 ? -2147483647LL - 1 : v;
-    };
-    const long long value = clamp(std::strtoll(field.c_str(), nullptr, 10));
-    return static_cast<int>(clamp(value * scale));
+    const auto clamp = [](long long v) { return std::min(std::max(v, -2147483647LL - 1), 2147483647LL); };
+    return static_cast<int>(clamp(clamp(std::strtoll(field.c_str(), nullptr, 10)) * scale));
 }
 
 }  // namespace
@@ -66,7 +38,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(item.itemHeight == 20 && item.fontSize == -1 && !item.bold);
         return 0;
     }
-    const std::vector<std::string> fields = Fields(input.text, lead);
+    std::vector<std::string> fields(1);
+    for (std::string_view c : Characters(input.text, lead)) {
+        if (c == "|")
+            fields.emplace_back();
+        else
+            fields.back() += c;
+    }
+    fields.resize(std::max<std::size_t>(fields.size(), 5));
     Require(item.bold == (fields[0] == "1"));
     Require(item.fontSize == Expected(fields[1], 10));
     Require(item.itemHeight == Expected(fields[2], 1));

@@ -1,11 +1,9 @@
 // Writes the INI files of the conformance corpus as seeds for the fuzzers: each file with
 // a few steering bytes in front (see FuzzInput.h).
 //
-//   fuzz-seeds CORPUS_DIR OUTPUT_DIR
-#include <cctype>
+//   fuzz_seeds CORPUS_DIR OUTPUT_DIR
 #include <cstdio>
 #include <filesystem>
-#include <string>
 
 #include "tests/support/Corpus.h"
 #include "tests/support/TestFiles.h"
@@ -16,8 +14,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: %s CORPUS_DIR OUTPUT_DIR\n", argv[0]);
         return 2;
     }
-    namespace fs = std::filesystem;
-    fs::create_directories(argv[2]);
+    std::filesystem::create_directories(argv[2]);
     try {
         int written = 0;
         for (const quorbel::test::CorpusCase& c : quorbel::test::LoadCorpus(argv[1])) {
@@ -25,12 +22,8 @@ int main(int argc, char** argv)
                 continue;
             // Eight steering bytes: the case's code page, then a mix of steps.
             const char codePage = c.codePage == 932 ? 1 : c.codePage == 949 ? 2 : 0;
-            const std::string seed = std::string("\x08", 1) + codePage +
-                                     std::string("\x00\x00\x02\x03\x04\x01\x00", 7) + *c.file;
-            std::string name;
-            for (char ch : c.id)
-                name += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
-            const fs::path out = fs::path(argv[2]) / (name + ".seed");
+            const std::string seed = std::string("\x08", 1) + codePage + std::string("\x00\x00\x02\x03\x04\x01\x00", 7) + *c.file;
+            const auto out = std::filesystem::path(argv[2]) / (c.id + ".seed");
             if (!quorbel::test::WriteFileBytes(out.string(), seed))
                 return 1;
             ++written;

@@ -16,20 +16,13 @@ namespace quorbel::test {
 enum class Implementation { Ours, Platform };
 
 struct CorpusStep {
-    enum class Op { Get, Int, Write, WriteSection, ReadString, ListKeys, ListSections, File, Edit };
-    Op op = Op::Get;
-    std::optional<Implementation> only;  // a step for one implementation alone
-    std::optional<std::string> section;  // nullopt: a null pointer
-    std::optional<std::string> key;
-    std::optional<std::string> text;    // default, value or section lines
-    std::uint32_t size = 4096;          // buffer size of `get`
-    std::optional<std::int32_t> intArgument;
-
-    std::string bytes;                // expected bytes (get, read-string, file) or new bytes (edit)
-    bool noFile = false;              // file => none
-    std::int32_t number = 0;          // expected by `int`
-    bool success = false;             // expected by `write`, `write-section`
-    std::vector<std::string> names;   // expected by `list-keys`, `list-sections`
+    std::string op;                                // "get", "int", "write", ...
+    std::optional<Implementation> only;            // a step for one implementation alone
+    std::vector<std::optional<std::string>> args;  // bytes, numbers as text; nullopt: null
+    std::uint32_t size = 4096;                     // buffer size of `get`
+    // What the step gives, as text: bytes, a number, "true"/"false", or a list of names
+    // each ended by a zero byte; nullopt for "none" (and for `edit`, which gives nothing).
+    std::optional<std::string> expected;
     int line = 0;
 };
 
@@ -59,9 +52,10 @@ std::vector<CorpusCase> LoadCorpus(const std::string& directory);
 // Bytes written the way the corpus writes them: "..." with \r \n \t \0 \\ \" \xHH.
 std::string QuoteBytes(std::string_view bytes);
 
-}  // namespace quorbel::test
-
-namespace quorbel::test {
 // How the test framework shows a case: by its name and place.
-void PrintTo(const CorpusCase& c, std::ostream* out);
+inline void PrintTo(const CorpusCase& c, std::ostream* out)
+{
+    *out << c.id << " (" << c.source << ")";
+}
+
 }  // namespace quorbel::test

@@ -1,7 +1,6 @@
 #include "tests/support/CorpusRunner.h"
 
 #include <cctype>
-#include <sstream>
 
 #include "config/IniSection.h"
 #include "config/SectionOps.h"
@@ -11,152 +10,81 @@ namespace quorbel::test {
 
 namespace {
 
-// Makes `api` the program's store for as long as it lives.
-class ProfileScope {
-public:
-    explicit ProfileScope(ProfileApi& api) { UseProfile(&api); }
-    ~ProfileScope() { UseProfile(nullptr); }
-    ProfileScope(const ProfileScope&) = delete;
-    ProfileScope& operator=(const ProfileScope&) = delete;
-};
-
 const char* Pointer(const std::optional<std::string>& text)
 {
     return text ? text->c_str() : nullptr;
 }
 
-std::string Names(const std::vector<std::string>& names)
+// Quoted, and long texts by their two ends.
+std::string Show(const std::optional<std::string>& bytes)
 {
-    // Long generated lists are summed up rather than printed whole.
-    std::ostringstream out;
-    out << names.size() << " names [";
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        if (i == 6 && names.size() > 8) {
-            out << ", ..., " << QuoteBytes(names.back());
-            break;
-        }
-        out << (i ? ", " : "") << QuoteBytes(names[i]);
-    }
-    return out.str() + "]";
-}
-
-std::string Shorten(const std::string& quoted)
-{
+    if (!bytes)
+        return "none";
+    const std::string quoted = QuoteBytes(*bytes);
     if (quoted.size() <= 300)
         return quoted;
     return quoted.substr(0, 140) + " ... " + quoted.substr(quoted.size() - 140) + " (" +
            std::to_string(quoted.size()) + " characters quoted)";
 }
 
-class Run {
-public:
-    Run(const CorpusCase& c, ProfileApi& profile) : case_(c), profile_(profile), path_(dir_.File("case.ini")) {}
-
-    void Step(const CorpusStep& step)
-    {
-        using Op = CorpusStep::Op;
-        switch (step.op) {
-        case Op::Get: Get(step); break;
-        case Op::Int: {
-            const auto got = static_cast<std::int32_t>(profile_.GetInt(
-                Pointer(step.section), Pointer(step.key), *step.intArgument, path_.c_str()));
-            Check(step, got == step.number, std::to_string(got), std::to_string(step.number));
-            break;
-        }
-        case Op::Write:
-        case Op::WriteSection: {
-            const bool got = step.op == Op::Write
-                                 ? profile_.WriteString(Pointer(step.section), Pointer(step.key),
-                                                        Pointer(step.text), path_.c_str())
-                                 : profile_.WriteSection(Pointer(step.section), Pointer(step.text),
-                                                         path_.c_str());
-            Check(step, got == step.success, got ? "true" : "false", step.success ? "true" : "false");
-            break;
-        }
-        case Op::ReadString: {
-            const std::string got = IniSection(*step.section, path_)
-                                        .ReadString(step.key->c_str(), Pointer(step.text));
-            Check(step, got == step.bytes, Shorten(QuoteBytes(got)), Shorten(QuoteBytes(step.bytes)));
-            break;
-        }
-        case Op::ListKeys:
-        case Op::ListSections: {
-            std::vector<std::string> got;
-            const bool ok = step.op == Op::ListKeys ? ListSectionKeys(*step.section, path_, got)
-                                                    : ListSectionNames(path_, got);
-            Check(step, ok && got == step.names, Names(got), Names(step.names));
-            break;
-        }
-        case Op::File: {
-            const bool exists = FileExists(path_);
-            const std::string got = exists ? ReadFileBytes(path_) : std::string();
-            const bool same = step.noFile ? !exists : exists && got == step.bytes;
-            Check(step, same, exists ? Shorten(QuoteBytes(got)) : "none",
-                  step.noFile ? "none" : Shorten(QuoteBytes(step.bytes)));
-            break;
-        }
-        case Op::Edit: WriteFileBytes(path_, step.bytes); break;
-        }
+// What a step gives, in the form in which the corpus writes it.
+std::optional<std::string> Perform(const CorpusStep& step, ProfileApi& profile, const std::string& path)
+{
+    const auto& a = step.args;
+    if (step.op == "get") {
+        // A marker in the buffer first, so that a missing terminating zero shows rather
+        // than a zero left over from before.
+        std::string buffer(step.size + 1, '\x7E');
+        const std::uint32_t length =
+            profile.GetString(Pointer(a[0]), Pointer(a[1]), Pointer(a[2]), buffer.data(), step.size, path.c_str());
+        if (length >= step.size || buffer[length] != '\0')
+            return buffer.substr(0, step.size) + " <length " + std::to_string(length) + ", no zero after it>";
+        return buffer.substr(0, length);
     }
-
-    void Start()
-    {
-        if (case_.file)
-            WriteFileBytes(path_, *case_.file);
+    if (step.op == "int")
+        return std::to_string(static_cast<std::int32_t>(
+            profile.GetInt(Pointer(a[0]), Pointer(a[1]), std::stoi(*a[2]), path.c_str())));
+    if (step.op == "write")
+        return profile.WriteString(Pointer(a[0]), Pointer(a[1]), Pointer(a[2]), path.c_str()) ? "true" : "false";
+    if (step.op == "write-section")
+        return profile.WriteSection(Pointer(a[0]), Pointer(a[1]), path.c_str()) ? "true" : "false";
+    if (step.op == "read-string")
+        return IniSection(*a[0], path).ReadString(a[1]->c_str(), Pointer(a[2]));
+    if (step.op == "list-keys" || step.op == "list-sections") {
+        std::vector<std::string> names{"left over"};  // must be emptied first
+        const bool ok = step.op == "list-keys" ? ListSectionKeys(*a[0], path, names) : ListSectionNames(path, names);
+        std::string list = ok ? "" : "<failed> ";
+        for (const std::string& name : names)
+            list += name + '\0';
+        return list;
     }
-
-    std::vector<std::string> failures;
-
-private:
-    void Get(const CorpusStep& step)
-    {
-        // The buffer is filled with a marker first, so that a missing terminating zero
-        // shows rather than a zero left over from before.
-        std::vector<char> buffer(step.size + 1, '\x7E');
-        const std::uint32_t length = profile_.GetString(Pointer(step.section), Pointer(step.key),
-                                                        Pointer(step.text), buffer.data(),
-                                                        step.size, path_.c_str());
-        const bool fits = length < step.size;
-        const std::string got(buffer.data(), fits ? length : step.size);
-        const bool terminated = fits && buffer[length] == '\0';
-        Check(step, got == step.bytes && terminated,
-              Shorten(QuoteBytes(got)) + " (length " + std::to_string(length) +
-                  (terminated ? "" : ", no zero after it") + ")",
-              Shorten(QuoteBytes(step.bytes)));
-    }
-
-    void Check(const CorpusStep& step, bool ok, const std::string& got, const std::string& wanted)
-    {
-        if (ok)
-            return;
-        std::ostringstream message;
-        message << case_.source.substr(0, case_.source.find(':')) << ":" << step.line << ": got "
-                << got << ", corpus says " << wanted;
-        failures.push_back(message.str());
-    }
-
-    const CorpusCase& case_;
-    ProfileApi& profile_;
-    TempDir dir_;
-    std::string path_;
-};
+    if (step.op == "file")
+        return FileExists(path) ? std::optional<std::string>(ReadFileBytes(path)) : std::nullopt;
+    WriteFileBytes(path, *a[0]);  // edit
+    return std::nullopt;
+}
 
 }  // namespace
 
 std::vector<std::string> RunCorpusCase(const CorpusCase& c, Implementation who, ProfileApi& profile)
 {
-    ProfileScope scope(profile);
-    Run run(c, profile);
-    run.Start();
-    for (const CorpusStep& step : c.steps)
-        if (!step.only || *step.only == who)
-            run.Step(step);
-    return run.failures;
+    const ProfileScope scope(profile);
+    const TempDir dir;
+    const std::string path = dir.File("case.ini");
+    if (c.file)
+        WriteFileBytes(path, *c.file);
+    std::vector<std::string> failures;
+    const std::string file = c.source.substr(0, c.source.find(':'));
+    for (const CorpusStep& step : c.steps) {
+        if (step.only && *step.only != who)
+            continue;
+        const std::optional<std::string> got = Perform(step, profile, path);
+        if (got != step.expected)
+            failures.push_back(file + ":" + std::to_string(step.line) + ": got " + Show(got) + ", corpus says " +
+                               Show(step.expected));
+    }
+    return failures;
 }
-
-}  // namespace quorbel::test
-
-namespace quorbel::test {
 
 namespace {
 std::string g_loadError;

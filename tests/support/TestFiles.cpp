@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 
 namespace quorbel::test {
 
@@ -13,18 +12,13 @@ namespace fs = std::filesystem;
 
 TempDir::TempDir()
 {
+    // Test programs run side by side: the time and a counter keep their folders apart.
     static std::atomic<unsigned> counter{0};
-    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    for (;;) {
-        std::ostringstream name;
-        name << "quorbel-test-" << stamp << '-' << counter++;
-        const fs::path candidate = fs::temp_directory_path() / name.str();
-        std::error_code error;
-        if (fs::create_directory(candidate, error)) {
-            path_ = candidate.string();
-            return;
-        }
-    }
+    const auto stamp = std::to_string(std::chrono::steady_clock::now().time_since_epoch().count());
+    std::error_code error;
+    do
+        path_ = (fs::temp_directory_path() / ("quorbel-test-" + stamp + "-" + std::to_string(counter++))).string();
+    while (!fs::create_directory(path_, error));
 }
 
 TempDir::~TempDir()
@@ -41,8 +35,6 @@ std::string TempDir::File(const std::string& name) const
 std::string ReadFileBytes(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::string();
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
@@ -55,19 +47,14 @@ bool FileExists(const std::string& path)
 bool WriteFileBytes(const std::string& path, const std::string& bytes)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return static_cast<bool>(out);
+    return static_cast<bool>(out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())));
 }
 
 std::string Crlf(const std::string& text)
 {
     std::string out;
-    out.reserve(text.size() + text.size() / 8);
-    for (char c : text) {
-        if (c == '\n')
-            out += '\r';
-        out += c;
-    }
+    for (char c : text)
+        out += c == '\n' ? std::string("\r\n") : std::string(1, c);
     return out;
 }
 

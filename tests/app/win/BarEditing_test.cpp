@@ -11,10 +11,10 @@
 
 #include "app/win/BarWindow.h"
 #include "config/ConfigNames.h"
-#include "config/IniSection.h"
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/TestFiles.h"
 #include "tests/support/win/DialogScript.h"
+#include "tests/support/win/DropHandle.h"
 #include "tests/support/win/TestWindow.h"
 
 namespace quorbel {
@@ -26,17 +26,6 @@ const char kThreeButtons[] = "[main]\nsize=3\nbTray=0\nbGlue=1\n"
                              "[0]\nsButtonText=A\nsFolderPath=C:\\a\nsubkey=KA\n"
                              "[1]\nsButtonText=B\nsFolderPath=C:\\b\nsubkey=KB\n"
                              "[2]\nsButtonText=C\niCommand=2001\nsFolderPath=C:\\c\nsubkey=KC\n";
-
-HDROP MakeDrop(const std::string& name)
-{
-    const std::string list = name + std::string(2, '\0');
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + list.size());
-    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-    drop->pFiles = sizeof(DROPFILES);
-    memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), list.data(), list.size());
-    GlobalUnlock(memory);
-    return static_cast<HDROP>(memory);
-}
 
 // The bar's window and its toolbar, as the script finds them from its own thread.
 struct BarWindows {
@@ -106,16 +95,43 @@ protected:
         return reinterpret_cast<HMENU>(s.Send(popup, MN_GETHMENU));
     }
 
-    // Drops `path` on button `position` as the shell would: the pointer over the button.
-    void Drop(DialogScript& s, const std::string& path, int position)
+    // Drops `path` on button `position` as the shell would: the pointer over the button
+    // (or, with `beside`, some way right of it).
+    void Drop(DialogScript& s, const std::string& path, int position, bool beside = false)
     {
         const BarWindows windows = WaitForBar(s);
         RECT button{};
         s.Send(windows.toolbar, TB_GETITEMRECT, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(&button));
-        POINT centre{(button.left + button.right) / 2, (button.top + button.bottom) / 2};
-        ClientToScreen(windows.toolbar, &centre);
-        SetCursorPos(centre.x, centre.y);
-        s.Send(windows.toolbar, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(path)));
+        POINT at{beside ? button.right + 30 : (button.left + button.right) / 2, (button.top + button.bottom) / 2};
+        ClientToScreen(windows.toolbar, &at);
+        SetCursorPos(at.x, at.y);
+        // The window system moves the pointer in its own time; the drop reads it.
+        s.WaitUntil([&] {
+            POINT now{};
+            GetCursorPos(&now);
+            return now.x == at.x && now.y == at.y;
+        }, "the pointer over the drop point");
+        s.Send(windows.toolbar, WM_DROPFILES, reinterpret_cast<WPARAM>(test::MakeDrop({path})));
+    }
+
+    // Lists a popup menu's items as id and text.
+    static std::vector<std::pair<UINT, std::wstring>> ItemsOf(HMENU menu)
+    {
+        std::vector<std::pair<UINT, std::wstring>> items;
+        for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+            wchar_t text[64] = {};
+            GetMenuStringW(menu, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
+            items.emplace_back(GetMenuItemID(menu, i), text);
+        }
+        return items;
+    }
+
+    // Confirms (or cancels) the settings dialog that opens next.
+    static void AnswerSettingsDialog(DialogScript& s, int button)
+    {
+        const HWND dialog = s.WaitForDialog(L"폴더 버튼 설정");
+        s.Click(dialog, button);
+        s.WaitUntilGone(dialog);
     }
 
     // A tracked menu starts with no item highlighted: the first Down highlights item 0.
@@ -142,62 +158,45 @@ protected:
     DWORD barThread_ = 0;
 };
 
-TEST_F(BarEditingTest, ContextMenuHasItsFiveItemsInOrderWithTheGlueMark)
+TEST_F(BarEditingTest, ContextAndTrayMenusHoldTheirItemsInOrder)
 {
-    std::vector<UINT> ids;
-    std::vector<std::wstring> texts;
+    using Items = std::vector<std::pair<UINT, std::wstring>>;
+    Items context;
+    Items tray;
     UINT glueState = 0;
-    RunBar(kThreeButtons, "", [&](DialogScript& s) {
+    bool menuOnMouseMove = true;
+    RunBar("[main]\nsize=2\n[0]\nsFolderPath=C:\\a\n[1]\nsFolderPath=C:\\b\n", "", [&](DialogScript& s) {
         const HWND bar = WaitForBar(s).bar;
         PostMessageW(bar, WM_USER + 100, 1, 1);  // button 1, Ctrl held
         const HMENU menu = WaitForMenu(s);
-        for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-            ids.push_back(GetMenuItemID(menu, i));
-            wchar_t text[64] = {};
-            GetMenuStringW(menu, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
-            texts.push_back(text);
-        }
+        context = ItemsOf(menu);
         glueState = GetMenuState(menu, 104, MF_BYCOMMAND);
+        PostMessageW(bar, WM_KEYDOWN, VK_ESCAPE, 0);
+        s.WaitUntil([] {
+            const HWND open = FindWindowW(L"#32768", nullptr);
+            return !open || !IsWindowVisible(open);
+        }, "the context menu to close");
+
+        HWND icon = nullptr;
+        s.WaitUntil([&] { return (icon = FindWindowW(L"QuorbelTrayIcon", nullptr)) != nullptr; }, "the tray icon");
+        s.Send(icon, 0x800, 1024, WM_MOUSEMOVE);  // moving over the icon opens nothing
+        const HWND popup = FindWindowW(L"#32768", nullptr);
+        menuOnMouseMove = popup && IsWindowVisible(popup);
+        PostMessageW(icon, 0x800, 1024, WM_LBUTTONUP);
+        tray = ItemsOf(WaitForMenu(s));
         PostMessageW(bar, WM_KEYDOWN, VK_ESCAPE, 0);
     });
     ASSERT_EQ(failure_, "");
-    EXPECT_EQ(ids, (std::vector<UINT>{100, 101, 104, 103, 102}));
-    EXPECT_EQ(texts, (std::vector<std::wstring>{L"수정", L"삭제", L"토탈커맨드창에 달라붙기", L"도움말", L"Quorbel 종료"}));
-    EXPECT_TRUE(glueState & MF_CHECKED);
-}
-
-TEST_F(BarEditingTest, TrayMenuOffersAboutAndQuitOnButtonRelease)
-{
-    std::vector<UINT> ids;
-    std::vector<std::wstring> texts;
-    bool menuOnMove = true;
-    RunBar("[main]\nsize=1\n[0]\nsButtonText=A\nsFolderPath=C:\\a\nsubkey=KA\n", "", [&](DialogScript& s) {
-        HWND tray = nullptr;
-        s.WaitUntil([&] { return (tray = FindWindowW(L"QuorbelTrayIcon", nullptr)) != nullptr; }, "the tray icon's window");
-        // Moving over the icon or pressing a button opens nothing.
-        s.Send(tray, 0x800, 1024, WM_MOUSEMOVE);
-        s.Send(tray, 0x800, 1024, WM_LBUTTONDOWN);
-        const HWND popup = FindWindowW(L"#32768", nullptr);
-        menuOnMove = popup && IsWindowVisible(popup);
-        PostMessageW(tray, 0x800, 1024, WM_LBUTTONUP);
-        const HMENU menu = WaitForMenu(s);
-        for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-            ids.push_back(GetMenuItemID(menu, i));
-            wchar_t text[64] = {};
-            GetMenuStringW(menu, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
-            texts.push_back(text);
-        }
-        PostMessageW(WaitForBar(s).bar, WM_KEYDOWN, VK_ESCAPE, 0);
-    });
-    ASSERT_EQ(failure_, "");
-    EXPECT_FALSE(menuOnMove);
-    EXPECT_EQ(ids, (std::vector<UINT>{16, 1}));
-    EXPECT_EQ(texts, (std::vector<std::wstring>{L"정보", L"Quorbel 종료"}));
+    EXPECT_EQ(context, (Items{{100, L"수정"}, {101, L"삭제"}, {104, L"토탈커맨드창에 달라붙기"}, {103, L"도움말"},
+                              {102, L"Quorbel 종료"}}));
+    EXPECT_TRUE(glueState & MF_CHECKED) << "bGlue absent: gluing is on";
+    EXPECT_FALSE(menuOnMouseMove);
+    EXPECT_EQ(tray, (Items{{16, L"정보"}, {1, L"Quorbel 종료"}}));
 }
 
 TEST_F(BarEditingTest, NoTrayIconUnlessTheSettingIsExactlyOne)
 {
-    for (const char* value : {"0", "2", "-1"}) {
+    for (const char* value : {"0", "2"}) {
         bool found = true;
         RunBar(std::string("[main]\nbTray=") + value + "\n", "", [&](DialogScript& s) {
             WaitForBar(s);
@@ -210,17 +209,13 @@ TEST_F(BarEditingTest, NoTrayIconUnlessTheSettingIsExactlyOne)
 
 TEST_F(BarEditingTest, GlueItemSwitchesTheSettingBothWays)
 {
-    const std::string main = test::Crlf(kThreeButtons);
     RunBar(kThreeButtons, "", [&](DialogScript& s) {
         const HWND bar = WaitForBar(s).bar;
-        for (int round = 0; round < 2; ++round) {
+        for (const char* expected : {"0", "1"}) {
             PostMessageW(bar, WM_USER + 100, 0, 1);
             ChooseMenuItem(s, bar, 2);
-            s.WaitUntil([&] { return FindWindowW(L"#32768", nullptr) == nullptr || !IsWindowVisible(FindWindowW(L"#32768", nullptr)); },
-                        "the menu to close");
-            const std::string expected = round == 0 ? "0" : "1";
             s.WaitUntil([&] { return Value(kMainSection, key::kGlue, folder_.MainIni()) == expected; },
-                        "bGlue = " + expected);
+                        std::string("bGlue = ") + expected);
         }
     });
     EXPECT_EQ(failure_, "");
@@ -232,50 +227,64 @@ TEST_F(BarEditingTest, DeleteClosesTheGapAndRemovesTheButtonsEntries)
         const BarWindows windows = WaitForBar(s);
         PostMessageW(windows.bar, WM_USER + 100, 1, 1);
         ChooseMenuItem(s, windows.bar, 1);
-        s.WaitUntil([&] { return Value(kMainSection, key::kSize, folder_.MainIni()) == "2"; }, "size 2");
         s.WaitUntil([&] {
             const HWND toolbar = FindWindowExW(windows.bar, nullptr, TOOLBARCLASSNAMEW, nullptr);
             return toolbar && SendMessageW(toolbar, TB_BUTTONCOUNT, 0, 0) == 2;
         }, "two buttons on the bar");
     });
     ASSERT_EQ(failure_, "");
-    EXPECT_EQ(Value("0", key::kButtonText, folder_.MainIni()), "A");
-    EXPECT_EQ(Value("1", key::kButtonText, folder_.MainIni()), "C");
-    EXPECT_EQ(Value("1", key::kCommand, folder_.MainIni()), "2001");
-    EXPECT_EQ(Value("1", key::kSubmenuKey, folder_.MainIni()), "KC");
-    // The old last section stays beyond the count; B's entries are gone, not its decorations.
-    EXPECT_EQ(Value("2", key::kButtonText, folder_.MainIni()), "C");
-    EXPECT_EQ(Value("KB", "0", folder_.SubmenuIni()), "<absent>");
-    EXPECT_EQ(Value("KBE", "0", folder_.SubmenuIni()), "1|9|-1|-1|-1");
-    EXPECT_EQ(Value("KC", "0", folder_.SubmenuIni()), "y|C:\\y");
+    const std::string main = folder_.MainIni();
+    const std::string submenus = folder_.SubmenuIni();
+    EXPECT_EQ(Value(kMainSection, key::kSize, main), "2");
+    EXPECT_EQ(Value("0", key::kButtonText, main), "A");
+    EXPECT_EQ(Value("1", key::kButtonText, main) + Value("1", key::kCommand, main) + Value("1", key::kSubmenuKey, main),
+              "C2001KC");
+    // The old last section stays beyond the count; B's entries go, its decorations stay.
+    EXPECT_EQ(Value("2", key::kButtonText, main), "C");
+    EXPECT_EQ(Value("KB", "0", submenus), "<absent>");
+    EXPECT_EQ(Value("KBE", "0", submenus), "1|9|-1|-1|-1");
+    EXPECT_EQ(Value("KC", "0", submenus), "y|C:\\y");
 }
 
-TEST_F(BarEditingTest, DroppedFolderBesideAButtonConfirmed)
+TEST_F(BarEditingTest, DroppedFoldersBecomeButtons)
 {
-    RunBar(kThreeButtons, "", [&](DialogScript& s) {
-        const HWND bar = WaitForBar(s).bar;
-        Drop(s, "D:\\data\\work", 1);
-        ChooseMenuItem(s, bar, 0);
-        const HWND dialog = s.WaitForDialog(L"폴더 버튼 설정");
-        if (s.Text(dialog, 1000) != "work" || s.Text(dialog, 1002) != "D:\\data\\work")
-            s.Fail("the dialog shows the new button: " + s.Text(dialog, 1000) + " " + s.Text(dialog, 1002));
-        s.Click(dialog, IDOK);
-        s.WaitUntilGone(dialog);
-    });
-    ASSERT_EQ(failure_, "");
-    const std::string path = folder_.MainIni();
-    EXPECT_EQ(Value(kMainSection, key::kSize, path), "4");
-    EXPECT_EQ(Value("1", key::kButtonText, path), "B");
-    EXPECT_EQ(Value("2", key::kButtonText, path), "work");
-    EXPECT_EQ(Value("2", key::kFolderPath, path), "D:\\data\\work");
-    // The dialog writes the hidden command field back as it read it: an absent key as
-    // empty text, which reads as 0: a folder button.
-    EXPECT_EQ(GetPrivateProfileIntA("2", key::kCommand, 0, path.c_str()), 0u);
-    EXPECT_FALSE(Value("2", key::kSubmenuKey, path).empty());
-    // C moved whole, its command number with it.
-    EXPECT_EQ(Value("3", key::kButtonText, path), "C");
-    EXPECT_EQ(Value("3", key::kCommand, path), "2001");
-    EXPECT_EQ(Value("3", key::kSubmenuKey, path), "KC");
+    const struct {
+        const char* what;
+        std::string main;
+        std::string path;
+        int dropOn;
+        bool beside;
+        bool menu;  // the drop asks first
+        std::vector<std::pair<std::string, std::string>> expected;  // "section/key", value
+    } cases[] = {
+        {"beside a button", kThreeButtons, "D:\\data\\work", 1, false, true,
+         {{"main/size", "4"}, {"1/sButtonText", "B"}, {"2/sButtonText", "work"}, {"2/sFolderPath", "D:\\data\\work"},
+          {"2/iCommand", ""}, {"3/sButtonText", "C"}, {"3/iCommand", "2001"}, {"3/subkey", "KC"}}},
+        {"beside the buttons: after the last", kThreeButtons, "D:\\end", 2, true, true,
+         {{"main/size", "4"}, {"2/sButtonText", "C"}, {"3/sFolderPath", "D:\\end"}}},
+        {"on an empty bar, a drive root", "[main]\nbTray=0\n", "C:\\", 0, false, false,
+         {{"main/size", "1"}, {"0/sFolderPath", "C:\\"}, {"0/sButtonText", ""}}},
+    };
+    for (const auto& c : cases) {
+        bool submenuOffered = true;
+        RunBar(c.main, "", [&](DialogScript& s) {
+            const HWND bar = WaitForBar(s).bar;
+            Drop(s, c.path, c.dropOn, c.beside);
+            if (c.menu) {
+                submenuOffered = !(GetMenuState(WaitForMenu(s), 2, MF_BYCOMMAND) & MF_GRAYED);
+                ChooseMenuItem(s, bar, 0);
+            }
+            AnswerSettingsDialog(s, IDOK);
+        });
+        ASSERT_EQ(failure_, "") << c.what;
+        EXPECT_EQ(submenuOffered, !c.beside) << c.what << ": a menu to add to needs a button";
+        for (const auto& [where, value] : c.expected) {
+            const std::string section = where.substr(0, where.find('/'));
+            const std::string key = where.substr(where.find('/') + 1);
+            EXPECT_EQ(Value(section.c_str(), key.c_str(), folder_.MainIni()), value) << c.what << ": " << where;
+        }
+        EXPECT_FALSE(Value("0", key::kSubmenuKey, folder_.MainIni()).empty()) << c.what;
+    }
 }
 
 TEST_F(BarEditingTest, DroppedFolderBesideAButtonCancelledLeavesTheFileAsItWas)
@@ -283,9 +292,8 @@ TEST_F(BarEditingTest, DroppedFolderBesideAButtonCancelledLeavesTheFileAsItWas)
     folder_.WriteMain(kThreeButtons);
     const std::string before = test::ReadFileBytes(folder_.MainIni());
     RunBar(kThreeButtons, "", [&](DialogScript& s) {
-        const HWND bar = WaitForBar(s).bar;
         Drop(s, "D:\\work", 0);
-        ChooseMenuItem(s, bar, 0);
+        ChooseMenuItem(s, WaitForBar(s).bar, 0);
         const HWND dialog = s.WaitForDialog(L"폴더 버튼 설정");
         if (test::ReadFileBytes(folder_.MainIni()) == before)
             s.Fail("the new button is in the file while its dialog is open");
@@ -297,62 +305,18 @@ TEST_F(BarEditingTest, DroppedFolderBesideAButtonCancelledLeavesTheFileAsItWas)
     ASSERT_EQ(failure_, "");
 }
 
-TEST_F(BarEditingTest, DroppedFolderIntoAButtonsMenuTakesTheLowestFreeKey)
+TEST_F(BarEditingTest, DroppedFolderIntoAButtonsMenuTakesTheLowestFreeKeyAsTheLastRow)
 {
     RunBar(kThreeButtons, "[KB]\n0=x|C:\\x\n1=\n2=z|C:\\z\n", [&](DialogScript& s) {
-        const HWND bar = WaitForBar(s).bar;
         Drop(s, "E:\\photos", 1);
-        ChooseMenuItem(s, bar, 1);
-        const HWND dialog = s.WaitForDialog(L"폴더 버튼 설정");
-        s.Click(dialog, IDOK);
-        s.WaitUntilGone(dialog);
+        ChooseMenuItem(s, WaitForBar(s).bar, 1);
+        AnswerSettingsDialog(s, IDOK);
     });
     ASSERT_EQ(failure_, "");
     EXPECT_EQ(Value("KB", "1", folder_.SubmenuIni()), "photos|E:\\photos");
-    // Written last: the new row is the last of the menu.
     const std::string text = test::ReadFileBytes(folder_.SubmenuIni());
     EXPECT_LT(text.find("2=z"), text.find("1=photos"));
     EXPECT_EQ(Value(kMainSection, key::kSize, folder_.MainIni()), "3");
-}
-
-TEST_F(BarEditingTest, DropOnAnEmptyBarMakesTheFirstButtonAtOnce)
-{
-    RunBar("[main]\nbTray=0\n", "", [&](DialogScript& s) {
-        WaitForBar(s);
-        Drop(s, "C:\\", 0);  // a drive root: no name after its backslash
-        const HWND dialog = s.WaitForDialog(L"폴더 버튼 설정");
-        s.Click(dialog, IDOK);
-        s.WaitUntilGone(dialog);
-    });
-    ASSERT_EQ(failure_, "");
-    EXPECT_EQ(Value(kMainSection, key::kSize, folder_.MainIni()), "1");
-    EXPECT_EQ(Value("0", key::kFolderPath, folder_.MainIni()), "C:\\");
-    EXPECT_EQ(Value("0", key::kButtonText, folder_.MainIni()), "");
-}
-
-TEST_F(BarEditingTest, DropBesideTheButtonsAddsAfterTheLastOne)
-{
-    RunBar(kThreeButtons, "", [&](DialogScript& s) {
-        const BarWindows windows = WaitForBar(s);
-        RECT last{};
-        s.Send(windows.toolbar, TB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&last));
-        POINT beside{last.right + 30, (last.top + last.bottom) / 2};
-        ClientToScreen(windows.toolbar, &beside);
-        SetCursorPos(beside.x, beside.y);
-        s.Send(windows.toolbar, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop("D:\\end")));
-        const HMENU menu = WaitForMenu(s);
-        if (!(GetMenuState(menu, 2, MF_BYCOMMAND) & MF_GRAYED))
-            s.Fail("adding to a menu is offered without a button to add to");
-        PostMessageW(windows.bar, WM_KEYDOWN, VK_DOWN, 0);
-        PostMessageW(windows.bar, WM_KEYDOWN, VK_RETURN, 0);
-        const HWND dialog = s.WaitForDialog(L"폴더 버튼 설정");
-        s.Click(dialog, IDOK);
-        s.WaitUntilGone(dialog);
-    });
-    ASSERT_EQ(failure_, "");
-    EXPECT_EQ(Value(kMainSection, key::kSize, folder_.MainIni()), "4");
-    EXPECT_EQ(Value("2", key::kButtonText, folder_.MainIni()), "C");
-    EXPECT_EQ(Value("3", key::kFolderPath, folder_.MainIni()), "D:\\end");
 }
 
 }  // namespace

@@ -55,14 +55,6 @@ TEST(TrayIcon, NotificationsReachTheOwner)
     EXPECT_EQ(owner.calls[1].second, WM_MOUSEMOVE);
 }
 
-TEST(TrayIcon, PlainIconWithoutMenusAnswersOne)
-{
-    TrayIcon tray;
-    ASSERT_TRUE(tray.Create(nullptr, "tip", nullptr, false));
-    for (LPARAM event : {LPARAM(WM_LBUTTONUP), LPARAM(WM_RBUTTONUP), LPARAM(WM_USER + 4), LPARAM(WM_MOUSEMOVE)})
-        EXPECT_EQ(SendMessageW(tray.hwnd(), 0x800, 0, event), 1);
-}
-
 TEST(TrayIcon, LongTipIsCutWithoutSplittingACharacter)
 {
     const LeadByteTable korean = LeadByteTable::ForCodePage(949);

@@ -6,6 +6,19 @@ namespace quorbel::e2e {
 
 namespace {
 
+// The Windows form of a path: Unix paths ("/x/y") become "Z:\\x\\y", as Wine maps the root
+// to drive Z:. Windows paths come back unchanged.
+std::string WindowsPathFromUnix(const std::string& path)
+{
+    if (path.empty() || path[0] != '/')
+        return path;
+    std::string windows = "Z:" + path;
+    for (char& c : windows)
+        if (c == '/')
+            c = '\\';
+    return windows;
+}
+
 bool TakeOption(const std::string& argument, const char* name, std::string& out)
 {
     const std::string prefix = std::string("--") + name + "=";
@@ -36,17 +49,6 @@ const E2eArguments& Arguments()
 {
     static const E2eArguments arguments = Parse();
     return arguments;
-}
-
-std::string WindowsPathFromUnix(const std::string& path)
-{
-    if (path.empty() || path[0] != '/')
-        return path;
-    std::string windows = "Z:" + path;
-    for (char& c : windows)
-        if (c == '/')
-            c = '\\';
-    return windows;
 }
 
 }  // namespace quorbel::e2e

@@ -14,8 +14,4 @@ struct E2eArguments {
 // Parsed once from the process's command line; gtest's own flags are left alone.
 const E2eArguments& Arguments();
 
-// The Windows form of a path: Unix paths ("/x/y") become "Z:\x\y", as Wine maps the root
-// to drive Z:. Windows paths come back unchanged.
-std::string WindowsPathFromUnix(const std::string& path);
-
 }  // namespace quorbel::e2e

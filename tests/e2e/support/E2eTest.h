@@ -11,7 +11,8 @@ namespace quorbel::e2e {
 // stopped) when the test ends, however it ends.
 class E2eTest : public ::testing::Test {
 protected:
-    // Saves the whole screen as <screenshots>\<suite>.<test>\<name>.bmp; returns the path.
+    // Saves the whole screen as <screenshots>\<suite>.<test>\<name>.bmp; returns the path
+    // (empty without a screenshot folder or when saving failed).
     std::string SaveScreenshot(const std::string& name) const;
 
     Session session;

@@ -8,20 +8,11 @@ namespace quorbel::e2e {
 
 std::vector<std::string> HostLog::Lines() const
 {
-    const std::string bytes = quorbel::test::ReadFileBytes(path_);
+    const std::string bytes = test::ReadFileBytes(path_);
     std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        std::size_t end = bytes.find('\n', start);
-        // A line without its end is still being written: it is not there yet.
-        if (end == std::string::npos)
-            break;
-        std::string line = bytes.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(std::move(line));
-        start = end + 1;
-    }
+    // A line without its end is still being written: it is not there yet.
+    for (std::size_t start = 0, end; (end = bytes.find('\n', start)) != std::string::npos; start = end + 1)
+        lines.push_back(bytes.substr(start, end - start - (end > start && bytes[end - 1] == '\r')));
     return lines;
 }
 
@@ -43,11 +34,6 @@ bool HostLog::Contains(const std::string& line) const
 bool HostLog::WaitForLine(const std::string& line, std::chrono::milliseconds timeout) const
 {
     return WaitUntil([&] { return Contains(line); }, timeout);
-}
-
-bool HostLog::WaitForLineCount(std::size_t count, std::chrono::milliseconds timeout) const
-{
-    return WaitUntil([&] { return Lines().size() >= count; }, timeout);
 }
 
 }  // namespace quorbel::e2e

@@ -13,8 +13,6 @@ public:
     HostLog() = default;
     explicit HostLog(std::string path) : path_(std::move(path)) {}
 
-    const std::string& Path() const { return path_; }
-
     // Every line so far, line ends removed; empty when there is no file yet.
     std::vector<std::string> Lines() const;
     // The lines that begin with `prefix` ("return ", "command ").
@@ -23,8 +21,6 @@ public:
 
     // Waits until the log holds `line` exactly.
     bool WaitForLine(const std::string& line, std::chrono::milliseconds timeout = kDefaultTimeout) const;
-    // Waits until the log holds at least `count` lines.
-    bool WaitForLineCount(std::size_t count, std::chrono::milliseconds timeout = kDefaultTimeout) const;
 
 private:
     std::string path_;

@@ -36,44 +36,20 @@ LPARAM KeyData(WORD virtualKey, bool up)
 
 }  // namespace
 
-void KeyDown(WORD virtualKey)
-{
-    SendKey(virtualKey, 0);
-}
-
-void KeyUp(WORD virtualKey)
-{
-    SendKey(virtualKey, KEYEVENTF_KEYUP);
-}
-
 void PressKey(WORD virtualKey)
 {
-    KeyDown(virtualKey);
-    KeyUp(virtualKey);
-}
-
-void TypeText(const std::wstring& text)
-{
-    for (wchar_t c : text) {
-        INPUT input[2]{};
-        for (INPUT& i : input) {
-            i.type = INPUT_KEYBOARD;
-            i.ki.wScan = static_cast<WORD>(c);
-            i.ki.dwFlags = KEYEVENTF_UNICODE;
-        }
-        input[1].ki.dwFlags |= KEYEVENTF_KEYUP;
-        SendInput(2, input, sizeof(INPUT));
-    }
+    SendKey(virtualKey, 0);
+    SendKey(virtualKey, KEYEVENTF_KEYUP);
 }
 
 HeldKey::HeldKey(WORD virtualKey) : key_(virtualKey)
 {
-    KeyDown(key_);
+    SendKey(key_, 0);
 }
 
 HeldKey::~HeldKey()
 {
-    KeyUp(key_);
+    SendKey(key_, KEYEVENTF_KEYUP);
 }
 
 void MoveMouse(POINT screen)

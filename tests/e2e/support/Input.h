@@ -2,7 +2,6 @@
 #include <windows.h>
 
 #include <initializer_list>
-#include <string>
 
 namespace quorbel::e2e {
 
@@ -10,11 +9,7 @@ namespace quorbel::e2e {
 // under the pointer or has the focus, and updates the key state every program sees
 // (GetKeyState in the bar sees a held Ctrl).
 
-void KeyDown(WORD virtualKey);
-void KeyUp(WORD virtualKey);
 void PressKey(WORD virtualKey);
-// Types text as characters (KEYEVENTF_UNICODE), whatever the keyboard layout.
-void TypeText(const std::wstring& text);
 
 // Holds a key down for the life of the object, so that a failing test cannot leave it
 // pressed for the tests after it.

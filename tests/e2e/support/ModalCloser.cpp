@@ -19,16 +19,11 @@ ModalCloser::~ModalCloser()
 void ModalCloser::Run()
 {
     while (!stop_) {
-        if (FindOpenMenu()) {
+        if (FindOpenMenu())
             PostKey(bar_, VK_ESCAPE);
-            ++closed_;
-        }
-        for (HWND dialog : DialogsOf(processId_)) {
-            if (IsWindowVisible(dialog)) {
+        for (HWND dialog : DialogsOf(processId_))
+            if (IsWindowVisible(dialog))
                 PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-                ++closed_;
-            }
-        }
         Sleep(15);
     }
 }

@@ -16,15 +16,12 @@ public:
     ModalCloser(const ModalCloser&) = delete;
     ModalCloser& operator=(const ModalCloser&) = delete;
 
-    int Closed() const { return closed_; }
-
 private:
     void Run();
 
     HWND bar_;
     DWORD processId_;
     std::atomic<bool> stop_{false};
-    std::atomic<int> closed_{0};
     std::thread thread_;
 };
 

@@ -20,8 +20,9 @@ public:
     Process(Process&& other) noexcept;
     Process& operator=(Process&& other) noexcept;
 
-    // Starts `program` with `arguments` (quoted as the C runtime splits them) in
-    // `workingFolder` (empty: this process's). Throws HarnessError when it cannot start.
+    // Starts `program` with `arguments` in `workingFolder` (empty: this process's). Throws
+    // HarnessError when it cannot start, or for an argument that holds a double quote or
+    // ends in a backslash.
     static Process Start(const std::string& program, const std::vector<std::string>& arguments,
                          const std::string& workingFolder = std::string());
 
@@ -47,10 +48,5 @@ private:
 
 // True while a process of this id exists and has not ended.
 bool ProcessIsRunning(DWORD id);
-
-// One argument quoted so that the C runtime's command-line splitting gives it back
-// unchanged (the rules of CommandLineToArgvW).
-std::string QuoteArgument(const std::string& argument);
-std::string BuildCommandLine(const std::string& program, const std::vector<std::string>& arguments);
 
 }  // namespace quorbel::e2e

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "tests/e2e/support/WindowQueries.h"
+
 namespace quorbel::e2e {
 
 namespace {
@@ -58,26 +60,9 @@ std::uint64_t CommittedPrivateBytes(HANDLE process)
     return total;
 }
 
-struct WindowCount {
-    DWORD processId;
-    int count;
-};
-
-BOOL CALLBACK CountChild(HWND, LPARAM data)
+BOOL CALLBACK CountChild(HWND, LPARAM count)
 {
-    ++reinterpret_cast<WindowCount*>(data)->count;
-    return TRUE;
-}
-
-BOOL CALLBACK CountTopLevel(HWND window, LPARAM data)
-{
-    auto* counting = reinterpret_cast<WindowCount*>(data);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == counting->processId) {
-        ++counting->count;
-        EnumChildWindows(window, CountChild, data);
-    }
+    ++*reinterpret_cast<int*>(count);
     return TRUE;
 }
 
@@ -88,9 +73,10 @@ Footprint FootprintOf(HANDLE process, DWORD processId)
     Footprint footprint;
     footprint.privateBytes = CommittedPrivateBytes(process);
     footprint.gdiObjects = CountGdiObjects(process);
-    WindowCount windows{processId, 0};
-    EnumWindows(CountTopLevel, reinterpret_cast<LPARAM>(&windows));
-    footprint.windows = windows.count;
+    for (HWND window : TopLevelWindowsOf(processId)) {
+        ++footprint.windows;
+        EnumChildWindows(window, CountChild, reinterpret_cast<LPARAM>(&footprint.windows));
+    }
     return footprint;
 }
 

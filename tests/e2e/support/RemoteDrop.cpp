@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "framework/Handles.h"
+#include "tests/e2e/support/Wait.h"
 
 namespace quorbel::e2e {
 
@@ -23,6 +24,12 @@ bool DropOnToolbar(HWND toolbar, DWORD processId, POINT screen, const std::strin
     if (!remote || !WriteProcessMemory(process.get(), remote, block.data(), block.size(), nullptr))
         return false;
     SetCursorPos(screen.x, screen.y);
+    // The window system moves the pointer in its own time, and the drop reads it.
+    WaitUntil([&] {
+        POINT now{};
+        GetCursorPos(&now);
+        return now.x == screen.x && now.y == screen.y;
+    }, std::chrono::seconds(2));
     return PostMessageW(toolbar, WM_DROPFILES, reinterpret_cast<WPARAM>(remote), 0) != FALSE;
 }
 

@@ -69,18 +69,12 @@ Screenshot Screenshot::Of(const RECT& area)
     return shot;
 }
 
-bool Screenshot::Contains(POINT screen) const
-{
-    return !pixels_.empty() && screen.x >= area_.left && screen.x < area_.right &&
-           screen.y >= area_.top && screen.y < area_.bottom;
-}
-
 COLORREF Screenshot::PixelAt(POINT screen) const
 {
-    if (!Contains(screen))
+    if (pixels_.empty() || screen.x < area_.left || screen.x >= area_.right || screen.y < area_.top ||
+        screen.y >= area_.bottom)
         return CLR_INVALID;
-    const std::uint32_t p = pixels_[static_cast<std::size_t>(screen.y - area_.top) * width_ +
-                                    (screen.x - area_.left)];
+    const std::uint32_t p = pixels_[static_cast<std::size_t>(screen.y - area_.top) * width_ + (screen.x - area_.left)];
     return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
 }
 
@@ -88,28 +82,19 @@ bool Screenshot::SaveBmp(const std::string& path) const
 {
     if (pixels_.empty())
         return false;
-    // 24 bits and bottom-up rows: the form every reader of .bmp files understands (the
-    // fourth byte of 32-bit pixels is taken for transparency by some).
-    const BITMAPINFOHEADER info = HeaderFor(width_, height_, 24);
-    const std::size_t stride = (static_cast<std::size_t>(width_) * 3 + 3) & ~static_cast<std::size_t>(3);
+    // Top-down rows of 32 bits, the fourth byte opaque: some readers take it for alpha.
+    const BITMAPINFOHEADER info = HeaderFor(width_, -height_, 32);
     BITMAPFILEHEADER file{};
     file.bfType = 0x4D42;  // "BM"
     file.bfOffBits = sizeof file + sizeof info;
-    file.bfSize = static_cast<DWORD>(file.bfOffBits + stride * height_);
-
+    file.bfSize = static_cast<DWORD>(file.bfOffBits + pixels_.size() * 4);
+    std::vector<std::uint32_t> opaque(pixels_);
+    for (std::uint32_t& pixel : opaque)
+        pixel |= 0xFF000000u;
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(&file), sizeof file);
     out.write(reinterpret_cast<const char*>(&info), sizeof info);
-    std::vector<char> line(stride, '\0');
-    for (int row = height_ - 1; row >= 0; --row) {
-        const std::uint32_t* pixel = &pixels_[static_cast<std::size_t>(row) * width_];
-        for (int x = 0; x < width_; ++x) {
-            line[x * 3] = static_cast<char>(pixel[x] & 0xFF);
-            line[x * 3 + 1] = static_cast<char>((pixel[x] >> 8) & 0xFF);
-            line[x * 3 + 2] = static_cast<char>((pixel[x] >> 16) & 0xFF);
-        }
-        out.write(line.data(), static_cast<std::streamsize>(stride));
-    }
+    out.write(reinterpret_cast<const char*>(opaque.data()), static_cast<std::streamsize>(opaque.size() * 4));
     return static_cast<bool>(out);
 }
 
@@ -130,8 +115,7 @@ std::string CurrentTestFolderName()
     const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
     std::string name = test ? std::string(test->test_suite_name()) + "." + test->name() : "no-test";
     for (char& c : name)
-        if (c == '/' || c == '\\' || c == ':' || c == '*' || c == '?' || c == '"' || c == '<' ||
-            c == '>' || c == '|')
+        if (std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos)
             c = '_';
     return name;
 }

@@ -16,15 +16,12 @@ public:
     static Screenshot Of(const RECT& area);
     static Screenshot OfWindow(HWND window);
 
-    int Width() const { return width_; }
-    int Height() const { return height_; }
     const RECT& Area() const { return area_; }
 
-    // The colour at a point of the screen (inside Area()).
+    // The colour at a point of the screen; CLR_INVALID outside Area().
     COLORREF PixelAt(POINT screen) const;
-    bool Contains(POINT screen) const;
 
-    // Writes a 24-bit .bmp file; false when it cannot.
+    // Writes a .bmp file; false when it cannot.
     bool SaveBmp(const std::string& path) const;
     // Saves as <screenshot folder>\<folder>\<name>.bmp (folders made as needed) and
     // returns the path; empty when no screenshot folder was given or saving failed.

@@ -31,12 +31,10 @@ std::vector<std::string> ArgumentsFor(const HostOptions& options, const std::str
     if (options.hangAfterMs)
         arguments.push_back("--hang-after=" + std::to_string(options.hangAfterDelayMs) + "," +
                             std::to_string(options.hangAfterMs));
-    arguments.insert(arguments.end(), options.extraArguments.begin(), options.extraArguments.end());
     return arguments;
 }
 
-}  // namespace
-
+// "ready 0x1A2B" -> the window handle; null for any other line.
 HWND WindowFromReadyLine(const std::string& line)
 {
     static const std::string prefix = "ready 0x";
@@ -48,6 +46,8 @@ HWND WindowFromReadyLine(const std::string& line)
         return nullptr;
     return reinterpret_cast<HWND>(static_cast<UINT_PTR>(value));
 }
+
+}  // namespace
 
 StandInHost::StandInHost(const std::string& program, const HostOptions& options,
                          const std::string& logPath, const std::string& workingFolder)

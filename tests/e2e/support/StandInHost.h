@@ -21,7 +21,6 @@ struct HostOptions {
     DWORD hangAtStartMs = 0;                     // --hang-at-start
     DWORD hangAfterDelayMs = 0;                  // --hang-after=delay,ms
     DWORD hangAfterMs = 0;
-    std::vector<std::string> extraArguments;     // passed on as they are
 };
 
 // A running stand-in host (tools/standin-host), started and owned by a Session.
@@ -56,8 +55,5 @@ private:
     HostLog log_;
     HWND window_ = nullptr;
 };
-
-// "ready 0x1A2B" -> the window handle; null for any other line.
-HWND WindowFromReadyLine(const std::string& line);
 
 }  // namespace quorbel::e2e

@@ -1,31 +1,39 @@
 #include "tests/e2e/support/WindowQueries.h"
 
+#include <functional>
 #include <vector>
 
 namespace quorbel::e2e {
 
 namespace {
 
-struct EnumState {
+struct Collection {
+    std::function<bool(HWND)> keep;
     std::vector<HWND> windows;
-    DWORD processId = 0;
-    std::string className;
 };
 
-BOOL CALLBACK CollectOfProcess(HWND window, LPARAM data)
+BOOL CALLBACK CollectOne(HWND window, LPARAM data)
 {
-    auto* state = reinterpret_cast<EnumState*>(data);
-    if (ProcessIdOf(window) == state->processId)
-        state->windows.push_back(window);
+    auto* collection = reinterpret_cast<Collection*>(data);
+    if (collection->keep(window))
+        collection->windows.push_back(window);
     return TRUE;
 }
 
-BOOL CALLBACK CollectOfClass(HWND window, LPARAM data)
+// The top-level windows (or, with a parent, its descendants) that `keep` accepts.
+std::vector<HWND> Collect(std::function<bool(HWND)> keep, HWND parent = nullptr)
 {
-    auto* state = reinterpret_cast<EnumState*>(data);
-    if (lstrcmpiA(ClassNameOf(window).c_str(), state->className.c_str()) == 0)
-        state->windows.push_back(window);
-    return TRUE;
+    Collection collection{std::move(keep), {}};
+    if (parent)
+        EnumChildWindows(parent, CollectOne, reinterpret_cast<LPARAM>(&collection));
+    else
+        EnumWindows(CollectOne, reinterpret_cast<LPARAM>(&collection));
+    return collection.windows;
+}
+
+bool OfClass(HWND window, const std::string& className)
+{
+    return lstrcmpiA(ClassNameOf(window).c_str(), className.c_str()) == 0;
 }
 
 bool HasCaption(HWND window)
@@ -92,26 +100,17 @@ DWORD ThreadIdOf(HWND window)
 
 std::vector<HWND> TopLevelWindowsOf(DWORD processId)
 {
-    EnumState state;
-    state.processId = processId;
-    EnumWindows(CollectOfProcess, reinterpret_cast<LPARAM>(&state));
-    return state.windows;
+    return Collect([processId](HWND window) { return ProcessIdOf(window) == processId; });
 }
 
 std::vector<HWND> TopLevelWindowsOfClass(const std::string& className)
 {
-    EnumState state;
-    state.className = className;
-    EnumWindows(CollectOfClass, reinterpret_cast<LPARAM>(&state));
-    return state.windows;
+    return Collect([&](HWND window) { return OfClass(window, className); });
 }
 
 std::vector<HWND> DescendantsOfClass(HWND parent, const std::string& className)
 {
-    EnumState state;
-    state.className = className;
-    EnumChildWindows(parent, CollectOfClass, reinterpret_cast<LPARAM>(&state));
-    return state.windows;
+    return Collect([&](HWND window) { return OfClass(window, className); }, parent);
 }
 
 HWND FindBarWindow(DWORD quorbelProcessId)
@@ -148,15 +147,6 @@ std::string ForegroundClassName()
 {
     HWND window = GetForegroundWindow();
     return window ? ClassNameOf(window) : std::string();
-}
-
-HWND FocusInThreadOf(HWND window)
-{
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    if (!GetGUIThreadInfo(ThreadIdOf(window), &info))
-        return nullptr;
-    return info.hwndFocus;
 }
 
 bool BringToForeground(HWND window, std::chrono::milliseconds timeout)

@@ -48,8 +48,6 @@ HWND FindOpenMenu();
 
 HWND ForegroundWindow();
 std::string ForegroundClassName();
-// The window that has the keyboard focus in the thread that owns `window`.
-HWND FocusInThreadOf(HWND window);
 // Makes `window` the foreground window and waits until it is (Wine has no foreground
 // lock, so this works from any process).
 bool BringToForeground(HWND window, std::chrono::milliseconds timeout = kDefaultTimeout);

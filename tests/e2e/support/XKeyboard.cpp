@@ -17,16 +17,9 @@ constexpr char kXdotool[] = "Z:\\usr\\bin\\xdotool";
 
 const char* KeysymOf(WORD virtualKey)
 {
-    switch (virtualKey) {
-    case VK_CONTROL:
-        return "ctrl";
-    case VK_SHIFT:
-        return "shift";
-    case VK_MENU:
-        return "alt";
-    default:
+    if (virtualKey != VK_CONTROL && virtualKey != VK_SHIFT && virtualKey != VK_MENU)
         throw HarnessError("no X name for virtual key " + std::to_string(virtualKey));
-    }
+    return virtualKey == VK_CONTROL ? "ctrl" : virtualKey == VK_SHIFT ? "shift" : "alt";
 }
 
 bool IsDown(WORD virtualKey)
