@@ -108,8 +108,9 @@ TEST(DecideGlue, GlueSettingDecidesMovingButNotShowing)
         const GlueStep step = DecideGlue(world);
         EXPECT_EQ(step.moveTo.has_value(), value != 0) << value;
         EXPECT_TRUE(step.show) << value;
-        if (value == 0)
+        if (value == 0) {
             EXPECT_EQ(world.asked.count("iGlueX"), 0u);
+        }
     }
 }
 
