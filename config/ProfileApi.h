@@ -29,6 +29,12 @@ public:
     // As WritePrivateProfileSectionA: the section afterwards holds exactly the given
     // "key=value" lines (each ended by a zero byte, the list by one more), in that order.
     virtual bool WriteSection(const char* section, const char* lines, const char* path) = 0;
+
+    // Reads made between these two are one reading of related settings: a store that
+    // checks a file for changes before answering may check it once for all of them, so
+    // that they come from one version of the file. Stores without such checks ignore it.
+    virtual void BeginReading() {}
+    virtual void EndReading() {}
 };
 
 // The store the program reads and writes through: the platform's service, with reads of
@@ -37,6 +43,18 @@ ProfileApi& Profile();
 
 // Makes `api` the store until called again; null goes back to the platform's own.
 void UseProfile(ProfileApi* api);
+
+// Reads made while one lives are one reading of the current store (see BeginReading).
+class OneReading {
+public:
+    OneReading() : store_(Profile()) { store_.BeginReading(); }
+    ~OneReading() { store_.EndReading(); }
+    OneReading(const OneReading&) = delete;
+    OneReading& operator=(const OneReading&) = delete;
+
+private:
+    ProfileApi& store_;
+};
 
 // The store this build has by default (the platform's service, or our own files).
 ProfileApi& PlatformProfile();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string_view>
 
 namespace quorbel {
 
@@ -13,8 +14,20 @@ enum QueryKind { kString, kInt };
 
 ProfileCache::FileMemory* ProfileCache::Trusted(const char* path)
 {
+    if (readingDepth_ == 0)
+        return CheckStamp(path);
+    const auto checked = checkedInReading_.find(std::string_view(path));
+    if (checked != checkedInReading_.end())
+        return checked->second;
+    FileMemory* memory = CheckStamp(path);
+    checkedInReading_.emplace(path, memory);
+    return memory;
+}
+
+ProfileCache::FileMemory* ProfileCache::CheckStamp(const char* path)
+{
     const FileStamp stamp = clock_.Stamp(path);
-    auto found = files_.find(path);
+    auto found = files_.find(std::string_view(path));
     if (found != files_.end() && found->second.stamp != stamp)
         files_.erase(found);
 
@@ -71,17 +84,33 @@ std::uint32_t ProfileCache::GetInt(const char* section, const char* key, std::in
     return result;
 }
 
+void ProfileCache::EndReading()
+{
+    if (readingDepth_ > 0 && --readingDepth_ == 0)
+        checkedInReading_.clear();
+}
+
+void ProfileCache::Forget(const char* path)
+{
+    if (!path)
+        return;
+    const auto memory = files_.find(std::string_view(path));
+    if (memory != files_.end())
+        files_.erase(memory);
+    const auto checked = checkedInReading_.find(std::string_view(path));
+    if (checked != checkedInReading_.end())
+        checkedInReading_.erase(checked);
+}
+
 bool ProfileCache::WriteString(const char* section, const char* key, const char* value, const char* path)
 {
-    if (path)
-        files_.erase(path);
+    Forget(path);
     return service_.WriteString(section, key, value, path);
 }
 
 bool ProfileCache::WriteSection(const char* section, const char* lines, const char* path)
 {
-    if (path)
-        files_.erase(path);
+    Forget(path);
     return service_.WriteSection(section, lines, path);
 }
 

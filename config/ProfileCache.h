@@ -45,6 +45,10 @@ FileClock& PlatformFileClock();
 // such a file are neither kept nor given from memory (version-control tools treat
 // "racily clean" files the same way). Writes go to the service and forget the file.
 //
+// Within one reading (BeginReading .. EndReading) a file is checked at its first read
+// only: the settings a timer tick reads together come from one version of the file, for
+// one call instead of one per setting. A write within the reading still forgets the file.
+//
 // Like the rest of the program it belongs to the user-interface thread: it has no lock.
 class ProfileCache final : public ProfileApi {
 public:
@@ -57,6 +61,8 @@ public:
     bool WriteString(const char* section, const char* key, const char* value,
                      const char* path) override;
     bool WriteSection(const char* section, const char* lines, const char* path) override;
+    void BeginReading() override { ++readingDepth_; }
+    void EndReading() override;
 
     // For tests and benchmarks: how many reads were answered from memory.
     std::uint64_t Hits() const { return hits_; }
@@ -80,10 +86,15 @@ private:
 
     // The memory of `path` if the file can be trusted to be as it was; null otherwise.
     FileMemory* Trusted(const char* path);
+    FileMemory* CheckStamp(const char* path);
+    void Forget(const char* path);
 
     ProfileApi& service_;
     FileClock& clock_;
-    std::map<std::string, FileMemory> files_;
+    std::map<std::string, FileMemory, std::less<>> files_;
+    // What the first check of each file in the current reading found.
+    std::map<std::string, FileMemory*, std::less<>> checkedInReading_;
+    int readingDepth_ = 0;
     std::uint64_t hits_ = 0;
 };
 

@@ -211,7 +211,10 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND window, UINT message, WPARAM wParam, LP
         return FALSE;
     if (AnswersDirectly(message))
         return static_cast<INT_PTR>(result);
-    SetWindowLongPtrW(window, DWLP_MSGRESULT, result);
+    // The answer stays in the window until changed, and changing it is a round trip to
+    // the window server on some platforms: a timer tick would pay for one every time.
+    if (GetWindowLongPtrW(window, DWLP_MSGRESULT) != result)
+        SetWindowLongPtrW(window, DWLP_MSGRESULT, result);
     return TRUE;
 }
 

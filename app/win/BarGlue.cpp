@@ -4,6 +4,7 @@
 #include "config/ConfigNames.h"
 #include "config/IniPath.h"
 #include "config/IniSection.h"
+#include "config/ProfileApi.h"
 #include "host/win/HostControl.h"
 
 namespace quorbel {
@@ -43,6 +44,8 @@ void SaveGlueOffset(HWND bar)
 
 void BarGlue::Tick(HWND bar)
 {
+    // The settings of one tick come from one version of the file, checked once.
+    const OneReading reading;
     const DragStep drag = DecideDrag(GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_LBUTTON) < 0, dragging_);
     if (drag.saveOffset)
         SaveGlueOffset(bar);

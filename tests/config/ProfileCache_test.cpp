@@ -157,6 +157,47 @@ TEST_F(ProfileCacheTest, WritesGoToTheServiceAndForgetTheFile)
     EXPECT_EQ(service.reads, 3);
 }
 
+TEST_F(ProfileCacheTest, OneReadingChecksEachFileOnceAndStillSeesItsOwnWrites)
+{
+    struct StampCounter : ScriptedClock {
+        int checks = 0;
+        FileStamp Stamp(const char* path) override { return ++checks, ScriptedClock::Stamp(path); }
+    } counting;
+    counting.stamps["f.ini"] = {true, 10, 0, 0};
+    ProfileCache reading(service, counting);
+    const auto get = [&](const char* key) { return reading.GetInt("main", key, 0, "f.ini"); };
+
+    reading.BeginReading();
+    get("bGlue");
+    get("iGlueX");
+    // An edit in the middle of a reading waits for the next one: the settings read
+    // together come from one version of the file.
+    counting.stamps["f.ini"] = {true, 11, 0, 0};
+    get("iGlueY");
+    get("bGlue");
+    EXPECT_EQ(service.reads, 3) << "bGlue again from the version the reading began with";
+    EXPECT_EQ(counting.checks, 1);
+    reading.EndReading();
+
+    get("bGlue");
+    EXPECT_EQ(service.reads, 4) << "the edit is seen at the next reading";
+
+    // A write of our own forgets the file at once, within a reading as well.
+    reading.BeginReading();
+    get("bGlue");
+    EXPECT_EQ(service.reads, 4);
+    reading.WriteString("main", "bGlue", "0", "f.ini");
+    get("bGlue");
+    EXPECT_EQ(service.reads, 5);
+    reading.EndReading();
+
+    // Outside a reading every read checks the file.
+    const int before = counting.checks;
+    get("bGlue");
+    get("bGlue");
+    EXPECT_EQ(counting.checks, before + 2);
+}
+
 // A clock for real files that trusts every stamp at once, so that the cache answers
 // from memory wherever it may; stamps of real files (nanoseconds) still change with
 // every write.
