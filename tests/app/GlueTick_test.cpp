@@ -5,6 +5,7 @@
 #include <climits>
 #include <set>
 #include <string>
+#include <tuple>
 
 #include "app/BarFit.h"
 
@@ -60,115 +61,65 @@ TEST(DecideDrag, TracksCtrlDragAndSavesOnRelease)
     }
 }
 
-TEST(DecideGlue, FollowsTheHostAtTheStoredOffsetNegativeOnesToo)
+// Each case changes the default world (host in front, bar visible at its offset) and
+// names a question the tick must not have asked: settings are read only while the host
+// is in front and gluing is on, the thread only when the bar might hide.
+TEST(DecideGlue, FollowsShowsHidesAndRaisesAsTheForegroundSays)
 {
-    const struct {
-        int gx, gy;
-        Point expected;
-    } cases[] = {{250, 3, {450, 153}}, {-40, -25, {160, 125}}};
-    for (const auto& c : cases) {
-        ScriptedWorld world;
-        world.glueX = c.gx;
-        world.glueY = c.gy;
-        const GlueStep step = DecideGlue(world);
-        ASSERT_TRUE(step.moveTo.has_value());
-        EXPECT_EQ(*step.moveTo, c.expected);
-        EXPECT_FALSE(step.show || step.hide);
-    }
-}
-
-TEST(DecideGlue, IdleTickMovesNothingAndAsksNoMore)
-{
-    ScriptedWorld world;
-    const GlueStep step = DecideGlue(world);
-    EXPECT_FALSE(step.moveTo || step.show || step.hide || step.raise);
-    EXPECT_EQ(world.asked.count("thread"), 0u);
-}
-
-TEST(DecideGlue, AbsurdOffsetsSaturateInsteadOfOverflowing)
-{
-    ScriptedWorld world;
-    world.host.left = INT_MAX - 5;
-    world.glueX = INT_MAX;
-    world.host.top = INT_MIN + 5;
-    world.glueY = INT_MIN;
-    const GlueStep step = DecideGlue(world);
-    ASSERT_TRUE(step.moveTo.has_value());
-    EXPECT_EQ(*step.moveTo, (Point{INT_MAX, INT_MIN}));
-    EXPECT_EQ(GlueOffset(Rect{INT_MIN, 0, 0, 0}, Rect{INT_MAX, 0, 0, 0}).x, INT_MAX);
-}
-
-TEST(DecideGlue, GlueSettingDecidesMovingButNotShowing)
-{
-    for (int value : {0, 1, 2, -1}) {
-        ScriptedWorld world;
-        world.glue = value;
-        world.glueX = 5;
-        world.barVisible = false;
-        const GlueStep step = DecideGlue(world);
-        EXPECT_EQ(step.moveTo.has_value(), value != 0) << value;
-        EXPECT_TRUE(step.show) << value;
-        if (value == 0) {
-            EXPECT_EQ(world.asked.count("iGlueX"), 0u);
-        }
-    }
-}
-
-TEST(DecideGlue, HostClassMatchesInAnyLetterCaseAndNothingElse)
-{
-    for (const char* name : {"TTOTAL_CMD", "ttotal_cmd", "TTotal_Cmd"}) {
-        ScriptedWorld world;
-        world.foregroundClass = name;
-        world.barVisible = false;
-        EXPECT_TRUE(DecideGlue(world).show) << name;
-    }
-    for (const char* name : {"TTOTAL_CMD2", "TTOTAL_CM", "Notepad", ""}) {
-        ScriptedWorld world;
-        world.foregroundClass = name;
-        world.barVisible = false;
-        const GlueStep step = DecideGlue(world);
-        EXPECT_FALSE(step.show || step.moveTo) << name;
-        EXPECT_EQ(world.asked.count("bGlue"), 0u) << "settings are read only while the host is in front";
-    }
-}
-
-TEST(DecideGlue, WhoIsInFrontDecidesHiding)
-{
+    using Set = void (*)(ScriptedWorld&);
     const struct {
         const char* what;
-        std::string foregroundClass;
-        bool minimised, onBarThread, isBar, visible, hide;
+        Set set;
+        std::optional<Point> moveTo;
+        bool show, hide, raise;
+        const char* notAsked;
     } cases[] = {
-        {"host minimised", "TTOTAL_CMD", true, false, false, true, true},
-        {"host minimised, bar already hidden", "TTOTAL_CMD", true, false, false, false, false},
-        {"another program", "Notepad", false, false, false, true, true},
-        {"no foreground window at all", "", false, false, false, true, true},
-        {"the program's own dialog", "#32770", false, true, false, true, false},
-        {"the bar itself", "#32770", false, true, true, true, false},
+        {"idle", [](ScriptedWorld&) {}, std::nullopt, false, false, false, "thread"},
+        {"offset", [](ScriptedWorld& w) { w.glueX = 250, w.glueY = 3; }, Point{450, 153}, false, false, false, ""},
+        {"negative offset", [](ScriptedWorld& w) { w.glueX = -40, w.glueY = -25; }, Point{160, 125}, false, false,
+         false, ""},
+        {"absurd offsets saturate",
+         [](ScriptedWorld& w) {
+             w.host.left = INT_MAX - 5, w.glueX = INT_MAX;
+             w.host.top = INT_MIN + 5, w.glueY = INT_MIN;
+         },
+         Point{INT_MAX, INT_MIN}, false, false, false, ""},
+        {"glue 0 shows but never moves", [](ScriptedWorld& w) { w.glue = 0, w.glueX = 5, w.barVisible = false; },
+         std::nullopt, true, false, false, "iGlueX"},
+        {"glue 2 is on", [](ScriptedWorld& w) { w.glue = 2, w.glueX = 5, w.barVisible = false; }, Point{205, 250},
+         true, false, false, ""},
+        {"glue -1 is on", [](ScriptedWorld& w) { w.glue = -1, w.glueX = 5; }, Point{205, 250}, false, false, false, ""},
+        {"host class in any case", [](ScriptedWorld& w) { w.foregroundClass = "TTotal_Cmd", w.barVisible = false; },
+         std::nullopt, true, false, false, ""},
+        {"longer class", [](ScriptedWorld& w) { w.foregroundClass = "TTOTAL_CMD2", w.barVisible = false; },
+         std::nullopt, false, false, false, "bGlue"},
+        {"shorter class", [](ScriptedWorld& w) { w.foregroundClass = "TTOTAL_CM"; }, std::nullopt, false, true, false,
+         "bGlue"},
+        {"host minimised", [](ScriptedWorld& w) { w.minimised = true; }, std::nullopt, false, true, false, "iGlueX"},
+        {"host minimised, bar hidden", [](ScriptedWorld& w) { w.minimised = true, w.barVisible = false; },
+         std::nullopt, false, false, false, ""},
+        {"another program", [](ScriptedWorld& w) { w.foregroundClass = "Notepad"; }, std::nullopt, false, true, false,
+         "bGlue"},
+        {"no foreground window", [](ScriptedWorld& w) { w.foregroundClass = ""; }, std::nullopt, false, true, false, ""},
+        {"own dialog", [](ScriptedWorld& w) { w.foregroundClass = "#32770", w.onBarThread = true; }, std::nullopt,
+         false, false, false, ""},
+        {"the bar itself", [](ScriptedWorld& w) { w.foregroundClass = "#32770", w.foregroundIsBar = true; },
+         std::nullopt, false, false, false, "thread"},
+        {"host just in front", [](ScriptedWorld& w) { w.foregroundChanged = true; }, std::nullopt, false, false, true,
+         ""},
+        // Showing stacks the bar on top anyway.
+        {"host just in front, bar hidden", [](ScriptedWorld& w) { w.foregroundChanged = true, w.barVisible = false; },
+         std::nullopt, true, false, false, ""},
     };
     for (const auto& c : cases) {
         ScriptedWorld world;
-        world.foregroundClass = c.foregroundClass;
-        world.minimised = c.minimised;
-        world.onBarThread = c.onBarThread;
-        world.foregroundIsBar = c.isBar;
-        world.barVisible = c.visible;
+        c.set(world);
         const GlueStep step = DecideGlue(world);
-        EXPECT_EQ(step.hide, c.hide) << c.what;
-        EXPECT_FALSE(step.moveTo.has_value()) << c.what;
+        EXPECT_EQ(step.moveTo, c.moveTo) << c.what;
+        EXPECT_EQ(std::tie(step.show, step.hide, step.raise), std::tie(c.show, c.hide, c.raise)) << c.what;
+        EXPECT_EQ(world.asked.count(c.notAsked), 0u) << c.what << " asked " << c.notAsked;
     }
-}
-
-TEST(DecideGlue, HostJustInFrontUnderAVisibleBarRaisesIt)
-{
-    ScriptedWorld world;
-    world.foregroundChanged = true;
-    EXPECT_TRUE(DecideGlue(world).raise);
-    world.foregroundChanged = false;  // the host stays in front: leave the stacking alone
-    EXPECT_FALSE(DecideGlue(world).raise);
-    world.foregroundChanged = true;
-    world.barVisible = false;  // showing stacks the bar on top anyway
-    EXPECT_FALSE(DecideGlue(world).raise);
+    EXPECT_EQ(GlueOffset(Rect{INT_MIN, 0, 0, 0}, Rect{INT_MAX, 0, 0, 0}).x, INT_MAX);
 }
 
 TEST(FitBarToToolbar, PushesTheToolbarBorderOutOfTheBarAndNeverGoesNegative)

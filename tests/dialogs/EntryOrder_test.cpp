@@ -60,36 +60,29 @@ TEST(EntryOrder, ButtonsMoveAndDeleteTheSelectedRow)
     EXPECT_EQ(single.Selection(), -1);
 }
 
-// The store's writes, counted on their way through.
-class CountedWrites : public ProfileApi {
-public:
-    CountedWrites() : inner_(Profile()) { UseProfile(this); }
+// The program's store, its writes counted on their way through.
+struct CountedWrites final : ProfileApi {
+    CountedWrites() { UseProfile(this); }
     ~CountedWrites() override { UseProfile(nullptr); }
-
     std::uint32_t GetString(const char* s, const char* k, const char* f, char* b, std::uint32_t n,
                             const char* p) override
     {
-        return inner_.GetString(s, k, f, b, n, p);
+        return inner.GetString(s, k, f, b, n, p);
     }
     std::uint32_t GetInt(const char* s, const char* k, std::int32_t f, const char* p) override
     {
-        return inner_.GetInt(s, k, f, p);
+        return inner.GetInt(s, k, f, p);
     }
     bool WriteString(const char* s, const char* k, const char* v, const char* p) override
     {
-        ++keyWrites;
-        return inner_.WriteString(s, k, v, p);
+        return ++keyWrites, inner.WriteString(s, k, v, p);
     }
     bool WriteSection(const char* s, const char* l, const char* p) override
     {
-        ++sectionWrites;
-        return inner_.WriteSection(s, l, p);
+        return ++sectionWrites, inner.WriteSection(s, l, p);
     }
-
+    ProfileApi& inner = Profile();
     int keyWrites = 0, sectionWrites = 0;
-
-private:
-    ProfileApi& inner_;
 };
 
 TEST(EntryOrder, OkWritesTheSectionWholeAndNothingReachesTheFileBefore)

@@ -102,11 +102,11 @@ void RequireOthersUnchanged(const Snapshot& before, std::string_view text, const
     }
 }
 
+// Exactly `size` bytes, so that a write past the end is caught.
 void CheckBuffers(Steering& steer, std::string_view text, const LeadByteTable& lead)
 {
     const IniQuery query(text, lead);
     const std::uint32_t size = 1 + steer.Next() % 40;
-    // Exactly `size` bytes, so that a write past the end is caught.
     std::vector<char> buffer(size);
     const auto sections = query.SectionNames();
     std::uint32_t length = CopyProfileSectionList(sections, buffer.data(), size);
@@ -116,16 +116,9 @@ void CheckBuffers(Steering& steer, std::string_view text, const LeadByteTable& l
     const auto keys = query.KeyNames(section);
     length = CopyProfileKeyList(keys, buffer.data(), size);
     Require(length < size && buffer[length] == '\0');
-    if (length + 2 < size) {
-        // A list that was not cut holds every name up to the first empty one.
-        std::size_t at = 0;
-        for (std::string_view key : keys) {
-            if (key.empty())
-                break;
-            Require(std::string_view(buffer.data() + at) == key);
-            at += key.size() + 1;
-        }
-    }
+    // A list that was not cut holds every name up to the first empty one.
+    for (std::size_t at = 0, n = 0; length + 2 < size && n < keys.size() && !keys[n].empty(); at += keys[n++].size() + 1)
+        Require(std::string_view(buffer.data() + at) == keys[n]);
     for (std::string_view key : keys) {
         length = CopyProfileValue(query.Value(section, key).value_or(""), buffer.data(), size);
         Require(length < size && buffer[length] == '\0');

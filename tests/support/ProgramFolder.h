@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+#include "config/ConfigNames.h"
+#include "config/IniPath.h"
 #include "tests/support/TestFiles.h"
 
 namespace quorbel::test {
@@ -10,16 +12,16 @@ namespace quorbel::test {
 // would find them.
 class ProgramFolder {
 public:
-    ProgramFolder();
-    ~ProgramFolder();
+    ProgramFolder() { SetProgramDirectory(dir_.Path()); }
+    ~ProgramFolder() { SetProgramDirectory(std::string()); }
 
     const std::string& Path() const { return dir_.Path(); }
-    std::string MainIni() const;
-    std::string SubmenuIni() const;
+    std::string MainIni() const { return IniPath(kMainIniFile); }
+    std::string SubmenuIni() const { return IniPath(kSubmenuIniFile); }
 
-    // Writes a file with "\r\n" line ends from text given with "\n".
-    void WriteMain(const std::string& text) const;
-    void WriteSubmenu(const std::string& text) const;
+    // With "\r\n" line ends from text given with "\n".
+    void WriteMain(const std::string& text) const { WriteFileBytes(MainIni(), Crlf(text)); }
+    void WriteSubmenu(const std::string& text) const { WriteFileBytes(SubmenuIni(), Crlf(text)); }
 
 private:
     TempDir dir_;
