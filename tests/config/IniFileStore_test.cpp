@@ -1,5 +1,6 @@
-// What our store does with the file system: one-step replacement, files it must not
-// replace, and freshness that does not lean on timestamps.
+// What our store does with the file system: one-step replacement and files it must not
+// replace. It reads the file afresh on every call; freshness of the cache in front of a
+// store is ProfileCache_test's.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -63,19 +64,6 @@ TEST_F(IniFileStoreTest, PathsThatCannotHoldTheFileAreNotWritten)
     EXPECT_FALSE(store_.WriteString("s", "k", "1", path_.c_str()));
     EXPECT_TRUE(fs::is_directory(path_));
     ExpectOnlyTheIniFile();
-}
-
-TEST_F(IniFileStoreTest, HandEditSeenEvenWithAnUnchangedTimestamp)
-{
-    // On FAT the time of a change is kept to two seconds: an edit within them leaves the
-    // timestamp as it was, and a store that trusted it would answer from the old text.
-    ASSERT_TRUE(WriteFileBytes(path_, "[s]\r\nk=1\r\n"));
-    const auto stamp = fs::last_write_time(path_);
-    EXPECT_EQ(Read(path_), "1");
-    ASSERT_TRUE(WriteFileBytes(path_, "[s]\r\nk=2\r\n"));
-    fs::last_write_time(path_, stamp);
-    EXPECT_EQ(Read(path_), "2");
-    EXPECT_EQ(store_.GetInt("s", "k", 0, path_.c_str()), 2u);
 }
 
 TEST_F(IniFileStoreTest, WritesLeaveNoTemporaryFileAndNoChangeLeavesTheFileAlone)

@@ -62,9 +62,10 @@ TEST(LoadButtonModel, CountsOfEveryKind)
     }
 }
 
-TEST(LoadButtonModel, RejectedSectionKeepsItsPlaceAndIsReportedOnce)
+TEST(LoadButtonModel, RejectedSectionKeepsItsPlaceAndImagesTellWhetherMenusHaveEntries)
 {
     test::ProgramFolder folder;
+    folder.WriteSubmenu("[K0]\n0=a|C:\\a\n[K3]\n0=\n1=\n");
     const Loaded loaded = Load(folder, "[main]\nsize=4\n" + Folder(0) + Section(1, "sButtonText=broken\n") +
                                           Section(2, "iCommand=2001\nsButtonText=cmd\nsubkey=K2\n") + Folder(3));
     ASSERT_EQ(loaded.load.records.size(), 4u);
@@ -78,6 +79,10 @@ TEST(LoadButtonModel, RejectedSectionKeepsItsPlaceAndIsReportedOnce)
     EXPECT_EQ(loaded.load.faces[2].commandId, 102);
     EXPECT_EQ(loaded.load.records[3].folderPath, "C:\\f3");
     EXPECT_EQ(loaded.load.faces[3].commandId, 103);
+
+    EXPECT_EQ(loaded.load.faces[0].image, kImageWithEntries);
+    EXPECT_EQ(loaded.load.faces[2].image, kImageNoEntries);  // no section at all
+    EXPECT_EQ(loaded.load.faces[3].image, kImageNoEntries);  // only free slots
 }
 
 TEST(LoadButtonModel, MissingSubmenuKeyIsMadeOnceAndKept)
@@ -97,16 +102,6 @@ TEST(LoadButtonModel, MissingSubmenuKeyIsMadeOnceAndKept)
 
     const ButtonLoad again = LoadButtonModel(nullptr);
     EXPECT_EQ(again.records[0].submenuKey, key0);
-}
-
-TEST(LoadButtonModel, ImageTellsWhetherTheFolderMenuHasEntries)
-{
-    test::ProgramFolder folder;
-    folder.WriteSubmenu("[K0]\n0=a|C:\\a\n[K1]\n0=\n1=\n");
-    const Loaded loaded = Load(folder, "[main]\nsize=3\n" + Folder(0) + Folder(1) + Folder(2));
-    EXPECT_EQ(loaded.load.faces[0].image, kImageWithEntries);
-    EXPECT_EQ(loaded.load.faces[1].image, kImageNoEntries);  // only free slots
-    EXPECT_EQ(loaded.load.faces[2].image, kImageNoEntries);  // no section at all
 }
 
 }  // namespace
