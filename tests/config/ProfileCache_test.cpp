@@ -84,16 +84,8 @@ TEST_F(ProfileCacheTest, SettledFileIsAnsweredFromMemoryQuestionByQuestion)
     Read("s", nullptr);
     Read("s", "");
     EXPECT_EQ(service.reads, 8);
-
-    // A list comes back from memory with both of its final zeros.
-    char first[16];
-    char second[16];
-    std::memset(second, 'x', sizeof second);
-    const std::uint32_t n1 = cache.GetString("s", nullptr, nullptr, first, 16, "f.ini");
-    const std::uint32_t n2 = cache.GetString("s", nullptr, nullptr, second, 16, "f.ini");
-    ASSERT_EQ(n1, n2);
-    EXPECT_EQ(std::memcmp(first, second, n1 + 2), 0);
-    EXPECT_EQ(cache.Hits(), 3u);
+    // Lists come back from memory with both final zeros: ProfileCacheOnRealFiles compares
+    // whole buffers.
 }
 
 TEST_F(ProfileCacheTest, AnyChangeOfTheStampIsSeenAtTheNextRead)

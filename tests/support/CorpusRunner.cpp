@@ -86,9 +86,7 @@ std::vector<std::string> RunCorpusCase(const CorpusCase& c, Implementation who, 
     return failures;
 }
 
-namespace {
-std::string g_loadError;
-}
+static std::string g_loadError;
 
 const std::vector<CorpusCase>& CorpusCases(const char* directory)
 {
@@ -103,10 +101,7 @@ const std::vector<CorpusCase>& CorpusCases(const char* directory)
     return cases;
 }
 
-const std::string& CorpusLoadError()
-{
-    return g_loadError;
-}
+const std::string& CorpusLoadError() { return g_loadError; }
 
 std::string CorpusTestName(const CorpusCase& c)
 {
