@@ -81,17 +81,6 @@ TEST_F(IniFileStoreTest, WritesLeaveNoTemporaryFileAndNoChangeLeavesTheFileAlone
     ExpectOnlyTheIniFile();
 }
 
-#ifndef _WIN32
-TEST_F(IniFileStoreTest, ReplacementKeepsThePermissionsOfTheFile)
-{
-    ASSERT_TRUE(WriteFileBytes(path_, "[s]\r\nk=1\r\n"));
-    const fs::perms own = fs::perms::owner_read | fs::perms::owner_write;
-    fs::permissions(path_, own, fs::perm_options::replace);
-    ASSERT_TRUE(store_.WriteString("s", "k", "2", path_.c_str()));
-    EXPECT_EQ(fs::status(path_).permissions() & fs::perms::mask, own);
-}
-#endif
-
 TEST_F(IniFileStoreTest, SmallestBuffersAndNullPointersAreDefined)
 {
     // Found by fuzzing: a key list into one byte wrote a zero in front of the buffer.
