@@ -4,11 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <shlobj.h>
 
+#include <vector>
+
+#include "framework/Handles.h"
 #include "tests/e2e/support/E2eTest.h"
 #include "tests/e2e/support/IniFiles.h"
 #include "tests/e2e/support/Input.h"
-#include "tests/e2e/support/RemoteDrop.h"
 #include "tests/e2e/support/RemoteToolbar.h"
 #include "tests/e2e/support/WindowQueries.h"
 #include "tests/support/TestFiles.h"
@@ -22,6 +25,26 @@ constexpr UINT kButtonContext = WM_USER + 100;
 const char kTwoButtons[] = "[main]\nsize=2\nbTray=0\n"
                            "[0]\nsButtonText=windows\nsFolderPath=C:\\windows\nsubkey=k0\n"
                            "[1]\nsButtonText=users\nsFolderPath=C:\\users\nsubkey=k1\n";
+
+// Drops `path` on the toolbar as the shell does: the pointer at `screen`, then
+// WM_DROPFILES with a drop block made in the bar's memory, which its handler releases.
+bool DropOnToolbar(HWND toolbar, DWORD processId, POINT screen, const std::string& path)
+{
+    std::vector<char> block(sizeof(DROPFILES) + path.size() + 2, '\0');
+    reinterpret_cast<DROPFILES*>(block.data())->pFiles = sizeof(DROPFILES);
+    memcpy(block.data() + sizeof(DROPFILES), path.data(), path.size());
+    const fw::KernelObject process(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, processId));
+    void* remote = process ? VirtualAllocEx(process.get(), nullptr, block.size(), MEM_COMMIT, PAGE_READWRITE) : nullptr;
+    if (!remote || !WriteProcessMemory(process.get(), remote, block.data(), block.size(), nullptr))
+        return false;
+    SetCursorPos(screen.x, screen.y);
+    // The window system moves the pointer in its own time, and the drop reads it.
+    WaitUntil([&] {
+        POINT now{};
+        return GetCursorPos(&now) && now.x == screen.x && now.y == screen.y;
+    }, 2s);
+    return PostMessageW(toolbar, WM_DROPFILES, reinterpret_cast<WPARAM>(remote), 0) != FALSE;
+}
 
 class EditingTest : public E2eTest {
 protected:

@@ -6,15 +6,15 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <random>
 #include <string>
+#include <thread>
 
 #include "tests/e2e/support/E2eTest.h"
 #include "tests/e2e/support/IniFiles.h"
 #include "tests/e2e/support/Input.h"
-#include "tests/e2e/support/ModalCloser.h"
 #include "tests/e2e/support/RemoteToolbar.h"
-#include "tests/e2e/support/Soak.h"
 #include "tests/e2e/support/WindowQueries.h"
 #include "tests/support/TestFiles.h"
 
@@ -32,6 +32,34 @@ std::string ThreeButtons(const std::string& extra = "")
                       "[1]\nsButtonText=b\nsFolderPath=C:\\users\nsubkey=k1\n"
                       "[2]\nsButtonText=c\niCommand=2001\nsubkey=k2\n");
 }
+
+// While it lives, dismisses every popup menu and cancels every dialog of the Quorbel
+// process, so that a scenario that opens them at random cannot get stuck in one.
+class ModalCloser {
+public:
+    ModalCloser(HWND bar, DWORD processId)
+        : thread_([this, bar, processId] {
+              while (!stop_) {
+                  if (FindOpenMenu())
+                      PostKey(bar, VK_ESCAPE);
+                  for (HWND dialog : DialogsOf(processId))
+                      if (IsWindowVisible(dialog))
+                          PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+                  Sleep(15);
+              }
+          })
+    {
+    }
+    ~ModalCloser()
+    {
+        stop_ = true;
+        thread_.join();
+    }
+
+private:
+    std::atomic<bool> stop_{false};
+    std::thread thread_;
+};
 
 class HostileTest : public E2eTest {
 protected:
@@ -64,6 +92,7 @@ TEST_F(HostileTest, HostHungForTenSecondsDuringAClick)
     const RECT host = WindowRectOf(host_->Window());
     ASSERT_TRUE(WaitUntil([&] { return WindowRectOf(bar_).left == host.left + 100; }, kSoon));
     ASSERT_TRUE(host_->Hang(10000));
+    ASSERT_FALSE(host_->IsAnswering()) << "the host must really hang for this to mean anything";
     PostMessageW(bar_, WM_COMMAND, 100, 0);
     // The glue keeps ticking while the host hangs: a hand edit still moves the bar.
     WritePrivateProfileStringA("main", "iGlueX", "130", session.QuorbelIniPath().c_str());
@@ -186,8 +215,9 @@ TEST_F(HostileTest, StormOfTheBarsOwnMessages)
                 wParam = 16;  // the About item, not the system's own commands
             PostMessageW(bar_, message, wParam, lParam);
             // Let the bar drain its queue now and then: a queue is finite.
-            if (sent % 250 == 249)
+            if (sent % 250 == 249) {
                 ASSERT_TRUE(WaitUntil([&] { return IsAnswering(bar_, 2s); }, 30s)) << "after " << sent;
+            }
         }
         EXPECT_TRUE(WaitUntil([&] { return Alive(); }, 30s));
         EXPECT_TRUE(HoldsFor([&] { return session.Quorbel().IsRunning(); }, 500ms));
@@ -197,18 +227,6 @@ TEST_F(HostileTest, StormOfTheBarsOwnMessages)
     EXPECT_GE(size, 0);
     for (int n = 0; n < size; ++n)
         EXPECT_TRUE(IniHasKey(session.QuorbelIniPath(), std::to_string(n), "subkey")) << n;
-    EXPECT_TRUE(Alive());
-}
-
-TEST_F(HostileTest, ShortSoakWithAMovingAndMinimisingHost)
-{
-    StartBar(ThreeButtons("iGlueX=60\niGlueY=30\n"), test::Crlf("[k0]\n0=x|C:\\x\n"));
-    const SoakResult soak = Soak(session, bar_, std::chrono::seconds(20));
-    EXPECT_GE(soak.steps, 15);
-    EXPECT_EQ(soak.missedGlue, 0);
-    EXPECT_EQ(soak.missedHide, 0);
-    EXPECT_LE(soak.after.gdiObjects, soak.before.gdiObjects);
-    EXPECT_LE(soak.after.windows, soak.before.windows);
     EXPECT_TRUE(Alive());
 }
 

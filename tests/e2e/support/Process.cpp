@@ -1,14 +1,9 @@
 #include "tests/e2e/support/Process.h"
 
-#include <vector>
-
-#include "tests/e2e/support/HarnessError.h"
-
 namespace quorbel::e2e {
 
 namespace {
 
-// How long a killed process may take to be gone before we stop waiting for it.
 constexpr DWORD kKillWaitMs = 10000;
 
 // In quotes, the C runtime takes every byte of an argument as it is, except a quote or
@@ -113,12 +108,6 @@ void Process::Kill()
         TerminateProcess(process_.get(), 1);
         WaitForSingleObject(process_.get(), kKillWaitMs);
     }
-}
-
-bool ProcessIsRunning(DWORD id)
-{
-    fw::KernelObject process(OpenProcess(SYNCHRONIZE, FALSE, id));
-    return process && WaitForSingleObject(process.get(), 0) == WAIT_TIMEOUT;
 }
 
 }  // namespace quorbel::e2e

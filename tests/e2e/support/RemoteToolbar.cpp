@@ -2,56 +2,14 @@
 
 #include <commctrl.h>
 
-#include <vector>
-
 #include "framework/Handles.h"
 #include "tests/e2e/support/WindowQueries.h"
 
 namespace quorbel::e2e {
 
-namespace {
-
-// A block of memory in another process, freed when the object goes.
-class RemoteBuffer {
-public:
-    RemoteBuffer(DWORD processId, SIZE_T size)
-        : process_(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId))
-    {
-        if (process_)
-            address_ = VirtualAllocEx(process_.get(), nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-    }
-    ~RemoteBuffer()
-    {
-        if (address_)
-            VirtualFreeEx(process_.get(), address_, 0, MEM_RELEASE);
-    }
-    RemoteBuffer(const RemoteBuffer&) = delete;
-    RemoteBuffer& operator=(const RemoteBuffer&) = delete;
-
-    void* Address() const { return address_; }
-
-    template <class T>
-    std::optional<T> Read() const
-    {
-        T value{};
-        SIZE_T read = 0;
-        if (!address_ || !ReadProcessMemory(process_.get(), address_, &value, sizeof value, &read) ||
-            read != sizeof value)
-            return std::nullopt;
-        return value;
-    }
-
-private:
-    fw::KernelObject process_;
-    void* address_ = nullptr;
-};
-
-}  // namespace
-
-HWND FindToolbar(HWND window)
+HWND FindToolbar(HWND bar)
 {
-    const std::vector<HWND> toolbars = DescendantsOfClass(window, TOOLBARCLASSNAMEA);
-    return toolbars.empty() ? nullptr : toolbars.front();
+    return FindWindowExA(bar, nullptr, TOOLBARCLASSNAMEA, nullptr);
 }
 
 int ToolbarButtonCount(HWND toolbar)
@@ -62,23 +20,24 @@ int ToolbarButtonCount(HWND toolbar)
 std::optional<int> ToolbarButtonImage(HWND toolbar, int commandId)
 {
     const std::optional<LRESULT> image = SendWithTimeout(toolbar, TB_GETBITMAP, static_cast<WPARAM>(commandId));
-    if (!image)
-        return std::nullopt;
-    return static_cast<int>(*image);
+    return image ? std::optional<int>(static_cast<int>(*image)) : std::nullopt;
 }
 
 std::optional<RECT> ToolbarButtonRect(HWND toolbar, int index)
 {
-    const RemoteBuffer buffer(ProcessIdOf(toolbar), sizeof(RECT));
-    if (!buffer.Address())
+    const fw::KernelObject process(
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, ProcessIdOf(toolbar)));
+    void* remote = process ? VirtualAllocEx(process.get(), nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE) : nullptr;
+    if (!remote)
         return std::nullopt;
-    const std::optional<LRESULT> ok = SendWithTimeout(toolbar, TB_GETITEMRECT, static_cast<WPARAM>(index),
-                                                      reinterpret_cast<LPARAM>(buffer.Address()));
-    if (!ok || !*ok)
+    RECT rect{};
+    const bool ok = SendWithTimeout(toolbar, TB_GETITEMRECT, static_cast<WPARAM>(index),
+                                    reinterpret_cast<LPARAM>(remote)).value_or(0) &&
+                    ReadProcessMemory(process.get(), remote, &rect, sizeof rect, nullptr);
+    VirtualFreeEx(process.get(), remote, 0, MEM_RELEASE);
+    if (!ok)
         return std::nullopt;
-    std::optional<RECT> rect = buffer.Read<RECT>();
-    if (rect)
-        MapWindowPoints(toolbar, nullptr, reinterpret_cast<POINT*>(&*rect), 2);
+    MapWindowPoints(toolbar, nullptr, reinterpret_cast<POINT*>(&rect), 2);
     return rect;
 }
 
