@@ -31,7 +31,7 @@ std::string Buttons(const std::vector<std::string>& targets)
 
 class ClicksTest : public E2eTest {
 protected:
-    HWND StartBar(const std::vector<std::string>& targets)
+    HWND StartButtons(const std::vector<std::string>& targets)
     {
         session.WriteQuorbelIni(Buttons(targets));
         session.StartQuorbel();
@@ -89,7 +89,7 @@ TEST_F(ClicksTest, TextInTheCommandLineIsLeftAloneAndNothingIsTyped)
     HostOptions options;
     options.commandLineText = "copy a b";
     StandInHost& host = session.StartHost(options);
-    const HWND bar = StartBar({"C:\\windows"});
+    const HWND bar = StartButtons({"C:\\windows"});
     ClickButton(bar, 0);
     EXPECT_TRUE(HoldsFor([&] { return host.Log().LinesStartingWith("return").empty(); }, 10 * kTickPeriod));
     EXPECT_EQ(TextOf(host.CommandLineEdit()), "copy a b");
@@ -97,13 +97,9 @@ TEST_F(ClicksTest, TextInTheCommandLineIsLeftAloneAndNothingIsTyped)
 
 TEST_F(ClicksTest, OfTwoHostsOnlyTheOneFoundFirstIsDriven)
 {
-    HostOptions first;
-    first.title = "first";
-    StandInHost& a = session.StartHost(first);
-    HostOptions second;
-    second.title = "second";
-    StandInHost& b = session.StartHost(second);
-    const HWND bar = StartBar({"C:\\windows"});
+    StandInHost& a = session.StartHost();
+    StandInHost& b = session.StartHost();
+    const HWND bar = StartButtons({"C:\\windows"});
     const HWND found = FindWindowA("TTOTAL_CMD", nullptr);
     ASSERT_TRUE(found == a.Window() || found == b.Window());
     StandInHost& driven = found == a.Window() ? a : b;
@@ -115,7 +111,7 @@ TEST_F(ClicksTest, OfTwoHostsOnlyTheOneFoundFirstIsDriven)
 
 TEST_F(ClicksTest, NoHostMeansNothingHappensAndTheBarGoesOn)
 {
-    const HWND bar = StartBar({"C:\\windows", "#5"});
+    const HWND bar = StartButtons({"C:\\windows", "#5"});
     ClickButton(bar, 0);
     ClickButton(bar, 1);
     EXPECT_TRUE(HoldsFor([&] { return IsAnswering(bar) && session.Quorbel().IsRunning(); }, 6 * kTickPeriod));
@@ -157,7 +153,7 @@ TEST_F(ClicksTest, CodePage932PathWithABackslashTrailByteIsTypedUnchanged)
     // 0x95 0x5C is one character whose second byte equals "\".
     const std::string path = "C:\\\x95\x5C\\data";
     StandInHost& host = session.StartHost();
-    const HWND bar = StartBar({path});
+    const HWND bar = StartButtons({path});
     ClickButton(bar, 0);
     EXPECT_TRUE(host.Log().WaitForLine("return cd " + path, kSoon));
 }

@@ -14,7 +14,6 @@
 #include "tests/e2e/support/Input.h"
 #include "tests/e2e/support/RemoteToolbar.h"
 #include "tests/e2e/support/WindowQueries.h"
-#include "tests/support/TestFiles.h"
 
 namespace quorbel::e2e {
 namespace {
@@ -48,38 +47,18 @@ bool DropOnToolbar(HWND toolbar, DWORD processId, POINT screen, const std::strin
 
 class EditingTest : public E2eTest {
 protected:
-    HWND StartBar(const std::string& main)
+    void Start(const std::string& main)
     {
-        HostOptions options;
-        options.rect = RECT{200, 150, 640, 420};
-        host_ = &session.StartHost(options);
-        session.WriteQuorbelIni(test::Crlf(main));
-        session.StartQuorbel();
-        bar_ = session.WaitForBar();
-        BringToForeground(host_->Window());
+        StartBar(main);
         WaitUntil([&] { return IsWindowVisible(bar_) != FALSE; }, kSoon);
-        return bar_;
     }
 
     HWND Toolbar() { return FindToolbar(bar_); }
 
-    POINT ButtonCentre(int index)
-    {
-        const auto r = ToolbarButtonRect(Toolbar(), index);
-        return r ? POINT{(r->left + r->right) / 2, (r->top + r->bottom) / 2} : POINT{};
-    }
-
-    HWND WaitForPopupMenu()
-    {
-        HWND menu = nullptr;
-        WaitUntil([&] { return (menu = FindOpenMenu()) != nullptr; }, kSoon);
-        return menu;
-    }
-
     // A tracked menu starts with nothing highlighted: the first Down reaches item 0.
     void ChooseMenuItem(int index)
     {
-        ASSERT_NE(WaitForPopupMenu(), nullptr);
+        ASSERT_TRUE(WaitUntil([] { return FindOpenMenu() != nullptr; }, kSoon));
         for (int i = 0; i <= index; ++i)
             PostKey(bar_, VK_DOWN);
         PostKey(bar_, VK_RETURN);
@@ -96,15 +75,15 @@ protected:
         }, kSoon);
         return dialog;
     }
-
-    StandInHost* host_ = nullptr;
-    HWND bar_ = nullptr;
 };
 
 TEST_F(EditingTest, DroppedFolderBecomesAButtonThatDrivesTheHost)
 {
-    StartBar(kTwoButtons);
-    ASSERT_TRUE(DropOnToolbar(Toolbar(), session.Quorbel().Id(), ButtonCentre(0), "C:\\Program Files"));
+    Start(kTwoButtons);
+    const std::optional<RECT> button = ToolbarButtonRect(Toolbar(), 0);
+    ASSERT_TRUE(button.has_value());
+    const POINT centre{(button->left + button->right) / 2, (button->top + button->bottom) / 2};
+    ASSERT_TRUE(DropOnToolbar(Toolbar(), session.Quorbel().Id(), centre, "C:\\Program Files"));
     ChooseMenuItem(0);  // "옆에 버튼으로 추가"
     const HWND dialog = WaitForDialog();
     ASSERT_NE(dialog, nullptr);
@@ -121,7 +100,7 @@ TEST_F(EditingTest, DroppedFolderBecomesAButtonThatDrivesTheHost)
 
 TEST_F(EditingTest, DeletingAButtonNarrowsTheBar)
 {
-    StartBar(kTwoButtons);
+    Start(kTwoButtons);
     const int before = WindowRectOf(bar_).right - WindowRectOf(bar_).left;
     PostMessageW(bar_, kButtonContext, 0, 1);
     ChooseMenuItem(1);  // "삭제"
@@ -133,7 +112,7 @@ TEST_F(EditingTest, DeletingAButtonNarrowsTheBar)
 
 TEST_F(EditingTest, TrayMenuQuitEndsTheProgramRemovesTheIconAndStoresThePlace)
 {
-    StartBar("[main]\nsize=1\n[0]\nsButtonText=w\nsFolderPath=C:\\windows\nsubkey=k\n");
+    Start("[main]\nsize=1\n[0]\nsButtonText=w\nsFolderPath=C:\\windows\nsubkey=k\n");
     // The tray icon's own window gets the shell's notifications.
     HWND tray = nullptr;
     ASSERT_TRUE(WaitUntil([&] {

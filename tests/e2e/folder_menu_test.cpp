@@ -31,15 +31,9 @@ constexpr COLORREF kSelectedFill = 0xE3D4CA;
 constexpr COLORREF kSelectedFrame = 0xCD9873;
 constexpr COLORREF kDefaultBackground = 0xFCFCFC;
 
-int Height(const RECT& r)
-{
-    return r.bottom - r.top;
-}
+int Height(const RECT& r) { return r.bottom - r.top; }
 
-POINT CentreOf(const RECT& r)
-{
-    return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
+POINT CentreOf(const RECT& r) { return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
 // The selected row as the screen shows it: the box of the highlight's frame colour.
 std::optional<RECT> SelectedRow(const Screenshot& shot)
@@ -114,15 +108,8 @@ class FolderMenuTest : public E2eTest {
 protected:
     void Start(const std::string& submenu)
     {
-        HostOptions options;
-        options.rect = RECT{60, 40, 700, 460};
-        host_ = &session.StartHost(options);
-        session.WriteQuorbelIni(
-            test::Crlf("[main]\nsize=1\nbTray=0\n[0]\nsButtonText=Work\nsFolderPath=C:\\work\nsubkey=k\n"));
-        session.WriteSubFolderIni(test::Crlf(submenu));
-        session.StartQuorbel();
-        bar_ = session.WaitForBar();
-        ASSERT_TRUE(BringToForeground(host_->Window()));
+        StartBar("[main]\nsize=1\nbTray=0\n[0]\nsButtonText=Work\nsFolderPath=C:\\work\nsubkey=k\n", submenu,
+                 RECT{60, 40, 700, 460});
         // Glued: 100 pixels right of and below the host's corner (no stored offset).
         const RECT host = WindowRectOf(host_->Window());
         ASSERT_TRUE(WaitUntil([&] {
@@ -211,8 +198,6 @@ protected:
 
     static void Press(HWND dialog, int button) { PostMessageW(GetDlgItem(dialog, button), BM_CLICK, 0, 0); }
 
-    StandInHost* host_ = nullptr;
-    HWND bar_ = nullptr;
     int opened_ = 0;
 };
 

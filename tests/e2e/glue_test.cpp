@@ -21,8 +21,7 @@ constexpr std::chrono::milliseconds kSoon = 2s;
 
 std::string MainWith(const std::string& settings)
 {
-    return test::Crlf("[main]\nsize=1\nbTray=0\n" + settings +
-                      "[0]\nsButtonText=Windows\nsFolderPath=C:\\windows\nsubkey=k\n");
+    return "[main]\nsize=1\nbTray=0\n" + settings + "[0]\nsButtonText=Windows\nsFolderPath=C:\\windows\nsubkey=k\n";
 }
 
 // A window of another program: the test's own process is not the bar's.
@@ -73,18 +72,7 @@ bool DragAtHumanPace(HWND window, POINT from, POINT to)
 
 class GlueTest : public E2eTest {
 protected:
-    // Starts host and bar and brings the host to the front; the bar then glues.
-    HWND StartGlued(const std::string& settings)
-    {
-        HostOptions placed;
-        placed.rect = RECT{200, 150, 640, 420};
-        host_ = &session.StartHost(placed);
-        session.WriteQuorbelIni(MainWith(settings));
-        session.StartQuorbel();
-        const HWND bar = session.WaitForBar();
-        EXPECT_TRUE(BringToForeground(host_->Window())) << "in front: " << ForegroundClassName();
-        return bar;
-    }
+    HWND StartGlued(const std::string& settings) { return StartBar(MainWith(settings)); }
 
     bool BarAt(HWND bar, int x, int y)
     {
@@ -101,20 +89,7 @@ protected:
     {
         return HoldsFor([&] { return GetForegroundWindow() == host_->Window(); }, 4 * kTickPeriod);
     }
-
-    StandInHost* host_ = nullptr;
 };
-
-TEST_F(GlueTest, StoredOffsetIsHonouredAndAHandEditMovesTheBarAtOnce)
-{
-    const HWND bar = StartGlued("iGlueX=-30\niGlueY=-12\n");
-    const RECT host = WindowRectOf(host_->Window());
-    EXPECT_TRUE(WaitUntil([&] { return BarAt(bar, host.left - 30, host.top - 12); }, kSoon, Phase::Random));
-    // Same length, same second: the next read must still see it.
-    WritePrivateProfileStringA("main", "iGlueX", "-70", session.QuorbelIniPath().c_str());
-    EXPECT_TRUE(WaitUntil([&] { return BarAt(bar, host.left - 70, host.top - 12); }, kSoon, Phase::Random));
-    EXPECT_TRUE(HostKeepsTheFocus()) << "in front instead: " << ForegroundClassName();
-}
 
 TEST_F(GlueTest, ShowsWithTheHostAndHidesForOtherPrograms)
 {
@@ -178,7 +153,6 @@ TEST_F(GlueTest, HostClosedKilledOrDoubledLeavesTheBarWorking)
     // A second host in front: the bar follows it.
     HostOptions second;
     second.rect = RECT{500, 400, 400, 300};
-    second.title = "second";
     StandInHost& other = session.StartHost(second);
     ASSERT_TRUE(BringToForeground(other.Window()));
     EXPECT_TRUE(WaitUntil([&] { return BarAt(bar, 600, 500); }, kSoon, Phase::Random));

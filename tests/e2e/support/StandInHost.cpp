@@ -14,8 +14,6 @@ namespace {
 std::vector<std::string> ArgumentsFor(const HostOptions& options, const std::string& logPath)
 {
     std::vector<std::string> arguments{"--log=" + logPath};
-    if (!options.title.empty())
-        arguments.push_back("--title=" + options.title);
     if (!options.comboClass.empty())
         arguments.push_back("--combo-class=" + options.comboClass);
     if (options.commandLineText)

@@ -28,7 +28,6 @@ private:
 
 // How to start a stand-in host; each field maps to one of its options.
 struct HostOptions {
-    std::string title;                           // --title
     std::string comboClass;                      // --combo-class
     std::optional<std::string> commandLineText;  // --text
     bool minimized = false;                      // --minimized
