@@ -1,14 +1,6 @@
 // Left clicks on the bar's buttons drive the stand-in host: "cd " and the folder typed
 // into its command line, or a command number sent to its main window.
-#include <gtest/gtest.h>
-
-#include <windows.h>
-
-#include <string>
-
 #include "tests/e2e/support/E2eTest.h"
-#include "tests/e2e/support/WindowQueries.h"
-#include "tests/support/TestFiles.h"
 
 namespace quorbel::e2e {
 namespace {
@@ -126,7 +118,6 @@ TEST_F(ClicksTest, OnlyCommandIdsOfButtonsActAndBlankButtonsDoNothing)
     targets[3] = "";  // a section the bar rejects: a blank button
     session.WriteQuorbelIni(Buttons(targets));
     session.StartQuorbel();
-    HWND bar = nullptr;
     // The rejected section is reported once; the bar comes after.
     ASSERT_TRUE(WaitUntil([&] {
         for (HWND box : DialogsOf(session.Quorbel().Id()))
@@ -136,7 +127,7 @@ TEST_F(ClicksTest, OnlyCommandIdsOfButtonsActAndBlankButtonsDoNothing)
             }
         return false;
     }));
-    bar = session.WaitForBar();
+    const HWND bar = session.WaitForBar();
     PostMessageW(bar, WM_COMMAND, 99, 0);   // the hint button's id
     PostMessageW(bar, WM_COMMAND, 0, 0);    // a blank button's id
     PostMessageW(bar, WM_COMMAND, 201, 0);  // button 101: shown, not clickable

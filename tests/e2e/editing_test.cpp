@@ -1,8 +1,6 @@
 // Editing the bar from outside, as a user does: a folder dropped beside a button becomes
 // a button that drives the host; a button deleted from the bar's menu leaves a narrower
 // bar; the tray menu's quit ends the program and stores the bar's place.
-#include <gtest/gtest.h>
-
 #include <windows.h>
 #include <shlobj.h>
 
@@ -10,10 +8,6 @@
 
 #include "framework/Handles.h"
 #include "tests/e2e/support/E2eTest.h"
-#include "tests/e2e/support/IniFiles.h"
-#include "tests/e2e/support/Input.h"
-#include "tests/e2e/support/RemoteToolbar.h"
-#include "tests/e2e/support/WindowQueries.h"
 
 namespace quorbel::e2e {
 namespace {

@@ -1,22 +1,14 @@
 // A button's folder menu in the running program: opened by a right click at the pointer,
 // a choice drives the host, a Ctrl-click removes an entry, the rows are painted with their
 // decorations, and the last row opens the order dialog, whose changes the next menu shows.
-#include <gtest/gtest.h>
-
 #include <windows.h>
 #include <commctrl.h>
 
 #include <algorithm>
 #include <climits>
-#include <functional>
 #include <optional>
 
 #include "tests/e2e/support/E2eTest.h"
-#include "tests/e2e/support/Input.h"
-#include "tests/e2e/support/RemoteToolbar.h"
-#include "tests/e2e/support/Screenshot.h"
-#include "tests/e2e/support/WindowQueries.h"
-#include "tests/support/TestFiles.h"
 
 namespace quorbel::e2e {
 namespace {
@@ -161,13 +153,13 @@ protected:
 
     std::string SubFolderIni() const { return test::ReadFileBytes(session.SubFolderIniPath()); }
 
-    // The management row, the last, opens the order dialog; `seeRows` looks at the menu first.
-    HWND OpenOrderDialog(const std::function<void(const std::vector<RECT>&)>& seeRows = nullptr)
+    // The management row, the last, opens the order dialog; the menu's rows go to `seen`.
+    HWND OpenOrderDialog(std::vector<RECT>* seen = nullptr)
     {
         const HWND menu = OpenMenu();
         const std::vector<RECT> rows = ChoosableRows(menu);
-        if (seeRows)
-            seeRows(rows);
+        if (seen)
+            *seen = rows;
         EXPECT_FALSE(rows.empty());
         if (!rows.empty())
             Choose(menu, CentreOf(rows.back()));
@@ -281,12 +273,12 @@ TEST_F(FolderMenuTest, TheOrderDialogsChangesAreTheNextMenusAndTheBarsToo)
         << SubFolderIni();
 
     // Every entry deleted there takes the button's menu away, which the bar shows at once.
-    dialog = OpenOrderDialog([](const std::vector<RECT>& rows) {
-        ASSERT_EQ(rows.size(), 4u);
-        EXPECT_EQ(Height(rows[0]), 40) << "Beta first";
-        EXPECT_EQ(Height(rows[1]), 20);
-    });
+    std::vector<RECT> rows;
+    dialog = OpenOrderDialog(&rows);
     ASSERT_NE(dialog, nullptr);
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(Height(rows[0]), 40) << "Beta first";
+    EXPECT_EQ(Height(rows[1]), 20);
     ASSERT_TRUE(SelectListRow(dialog, 0));
     // Each deletion selects the new first row, so the button can be pressed again.
     for (LRESULT left = 2; left >= 0; --left) {

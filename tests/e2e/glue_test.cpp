@@ -1,17 +1,6 @@
 // The bar glued to the stand-in host: where it goes, when it shows and hides, what a
 // Ctrl-drag stores, and that none of it takes the keyboard focus from the host.
-#include <gtest/gtest.h>
-
-#include <windows.h>
-
-#include <string>
-
 #include "tests/e2e/support/E2eTest.h"
-#include "tests/e2e/support/IniFiles.h"
-#include "tests/e2e/support/Input.h"
-#include "tests/e2e/support/Screenshot.h"
-#include "tests/e2e/support/WindowQueries.h"
-#include "tests/support/TestFiles.h"
 
 namespace quorbel::e2e {
 namespace {
@@ -25,24 +14,10 @@ std::string MainWith(const std::string& settings)
 }
 
 // A window of another program: the test's own process is not the bar's.
-class OtherProgramWindow {
-public:
-    OtherProgramWindow()
-    {
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = DefWindowProcW;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-        wc.lpszClassName = L"QuorbelTestOtherProgram";
-        RegisterClassW(&wc);
-        window_ = CreateWindowExW(0, wc.lpszClassName, L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 700, 500, 300,
-                                  200, nullptr, nullptr, wc.hInstance, nullptr);
-    }
-    ~OtherProgramWindow() { DestroyWindow(window_); }
-    HWND hwnd() const { return window_; }
-
-private:
-    HWND window_;
+struct OtherProgramWindow {
+    HWND hwnd = CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 700, 500, 300, 200,
+                                nullptr, nullptr, nullptr, nullptr);
+    ~OtherProgramWindow() { DestroyWindow(hwnd); }
 };
 
 bool InMoveLoop(HWND window)
@@ -99,7 +74,7 @@ TEST_F(GlueTest, ShowsWithTheHostAndHidesForOtherPrograms)
 
     OtherProgramWindow other;
     for (int round = 0; round < 3; ++round) {
-        ASSERT_TRUE(BringToForeground(other.hwnd()));
+        ASSERT_TRUE(BringToForeground(other.hwnd));
         EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(bar); }, kSoon, Phase::Random)) << round;
         ASSERT_TRUE(BringToForeground(host_->Window()));
         EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(bar); }, kSoon, Phase::Random)) << round;
@@ -161,7 +136,7 @@ TEST_F(GlueTest, HostClosedKilledOrDoubledLeavesTheBarWorking)
     other.GetProcess().Kill();
     ASSERT_TRUE(host_->Close(kDefaultTimeout));
     OtherProgramWindow elsewhere;
-    BringToForeground(elsewhere.hwnd());
+    BringToForeground(elsewhere.hwnd);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(bar); }, kSoon));
     EXPECT_TRUE(IsAnswering(bar));
     EXPECT_TRUE(session.Quorbel().IsRunning());

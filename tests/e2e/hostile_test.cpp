@@ -2,21 +2,11 @@
 // that turn read-only, vanish or fill with garbage while the bar runs, absurd counts,
 // huge files and menus, and a storm of its own messages with random parameters. None of
 // it may crash or hang the bar, and the files must still read afterwards.
-#include <gtest/gtest.h>
-
-#include <windows.h>
-
 #include <atomic>
 #include <random>
-#include <string>
 #include <thread>
 
 #include "tests/e2e/support/E2eTest.h"
-#include "tests/e2e/support/IniFiles.h"
-#include "tests/e2e/support/Input.h"
-#include "tests/e2e/support/RemoteToolbar.h"
-#include "tests/e2e/support/WindowQueries.h"
-#include "tests/support/TestFiles.h"
 
 namespace quorbel::e2e {
 namespace {
@@ -50,11 +40,7 @@ public:
           })
     {
     }
-    ~ModalCloser()
-    {
-        stop_ = true;
-        thread_.join();
-    }
+    ~ModalCloser() { stop_ = true; thread_.join(); }
 
 private:
     std::atomic<bool> stop_{false};

@@ -1,14 +1,7 @@
 // Quorbel.exe started from a fresh folder beside the stand-in host: the bar appears,
 // glued to the host without taking the focus from it, a second copy refuses to run, and
 // the bar ends on the OK command, storing where it was.
-#include <gtest/gtest.h>
-
-#include <windows.h>
-
 #include "tests/e2e/support/E2eTest.h"
-#include "tests/e2e/support/IniFiles.h"
-#include "tests/e2e/support/Input.h"
-#include "tests/e2e/support/WindowQueries.h"
 
 namespace quorbel::e2e {
 namespace {
@@ -34,8 +27,7 @@ TEST_F(StartupTest, BarAppearsGluedToTheHostRefusesASecondCopyAndEndsOnCommandOn
     EXPECT_FALSE(IsWindowVisible(owner));
     EXPECT_EQ(ProcessIdOf(owner), quorbel.Id());
 
-    // No stored position: the bar first shows at (100, 100), where the dialog manager shows
-    // it, active as the new program's first window.
+    // No stored position: the bar first shows at (100, 100), active as the program's first window.
     ASSERT_TRUE(WaitUntil([&] {
         const RECT r = WindowRectOf(bar);
         return IsWindowVisible(bar) && r.left == 100 && r.top == 100;

@@ -3,13 +3,15 @@
 
 #include <string>
 
+#include "tests/e2e/support/Input.h"
 #include "tests/e2e/support/Screenshot.h"
 #include "tests/e2e/support/Session.h"
 #include "tests/e2e/support/WindowQueries.h"
 
 namespace quorbel::e2e {
 
-// Base fixture of the scenarios: a fresh Session per test, torn down however the test ends.
+// Base fixture of the scenarios, and all they need: a fresh Session per test, torn down
+// however the test ends.
 class E2eTest : public ::testing::Test {
 protected:
     // The usual scene: a host, the bar's files (given with "\n" line ends), the bar started

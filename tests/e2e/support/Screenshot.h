@@ -15,10 +15,8 @@ public:
     static Screenshot OfWindow(HWND window);
 
     const RECT& Area() const { return area_; }
-    // CLR_INVALID outside Area().
-    COLORREF PixelAt(POINT screen) const;
-    // Pixels of exactly `colour` inside `r`.
-    int Count(const RECT& r, COLORREF colour) const;
+    COLORREF PixelAt(POINT screen) const;             // CLR_INVALID outside Area()
+    int Count(const RECT& r, COLORREF colour) const;  // pixels of exactly `colour` inside `r`
 
     // Saves as <screenshot folder>\<folder>\<name>.bmp and returns the path; empty when no
     // screenshot folder was given or saving failed.

@@ -3,7 +3,6 @@
 #include <random>
 #include <thread>
 
-#include "tests/e2e/support/IniFiles.h"
 #include "tests/e2e/support/WindowQueries.h"
 
 namespace quorbel::e2e {

@@ -16,8 +16,7 @@ class HostLog {
 public:
     explicit HostLog(std::string path) : path_(std::move(path)) {}
 
-    // Complete lines so far, line ends removed.
-    std::vector<std::string> Lines() const;
+    std::vector<std::string> Lines() const;  // complete lines so far, line ends removed
     std::vector<std::string> LinesStartingWith(const std::string& prefix) const;
     bool Contains(const std::string& line) const;
     bool WaitForLine(const std::string& line, std::chrono::milliseconds timeout = kDefaultTimeout) const;
@@ -44,14 +43,12 @@ public:
     HWND Window() const { return window_; }
     Process& GetProcess() { return process_; }
     const HostLog& Log() const { return log_; }
-    // The EDIT child of the command-line combo box.
-    HWND CommandLineEdit() const;
+    HWND CommandLineEdit() const;  // the EDIT child of the command-line combo box
 
     // Makes the host stop answering for `milliseconds`; false when it did not take the request.
     bool Hang(DWORD milliseconds) const;
     bool IsAnswering(std::chrono::milliseconds timeout = std::chrono::milliseconds(200)) const;
-    // Closes the main window and waits for the process to end.
-    bool Close(std::chrono::milliseconds timeout = kDefaultTimeout);
+    bool Close(std::chrono::milliseconds timeout = kDefaultTimeout);  // WM_CLOSE, then waits for the end
 
 private:
     Process process_;

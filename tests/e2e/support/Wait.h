@@ -11,10 +11,8 @@ constexpr std::chrono::milliseconds kPollInterval = 10ms;
 // The period of the bar's glue timer.
 constexpr std::chrono::milliseconds kTickPeriod = 50ms;
 
-enum class Phase {
-    Now,     // look at the condition at once
-    Random,  // first let a random part of one tick pass (see RandomTickPhase)
-};
+// Random: first let a random part of one tick pass (see RandomTickPhase).
+enum class Phase { Now, Random };
 
 // Polls `condition` until it holds (true) or `timeout` has passed (false; looked at once
 // more at the deadline).

@@ -1,6 +1,10 @@
 #include "tests/e2e/support/WindowQueries.h"
 
+#include <commctrl.h>
+
 #include <functional>
+
+#include "framework/Handles.h"
 
 namespace quorbel::e2e {
 
@@ -57,16 +61,10 @@ std::string ClassNameOf(HWND window)
 
 std::optional<std::string> TextOf(HWND window, std::chrono::milliseconds timeout)
 {
-    const std::optional<LRESULT> length = SendWithTimeout(window, WM_GETTEXTLENGTH, 0, 0, timeout);
-    if (!length)
-        return std::nullopt;
-    // WM_GETTEXTLENGTH may overstate the length in bytes; never understates it.
-    std::vector<char> buffer(static_cast<std::size_t>(*length) + 1);
+    char text[4096];  // longer than any text the scenarios read
     const std::optional<LRESULT> copied =
-        SendWithTimeout(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()), timeout);
-    if (!copied)
-        return std::nullopt;
-    return std::string(buffer.data(), static_cast<std::size_t>(*copied));
+        SendWithTimeout(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), timeout);
+    return copied ? std::optional<std::string>(std::string(text, static_cast<std::size_t>(*copied))) : std::nullopt;
 }
 
 RECT WindowRectOf(HWND window)
@@ -128,6 +126,40 @@ bool BringToForeground(HWND window, std::chrono::milliseconds timeout)
         return GetForegroundWindow() == window &&
                HoldsFor([window] { return GetForegroundWindow() == window; }, 3 * kTickPeriod);
     }, timeout);
+}
+
+HWND FindToolbar(HWND bar)
+{
+    return FindWindowExA(bar, nullptr, TOOLBARCLASSNAMEA, nullptr);
+}
+
+int ToolbarButtonCount(HWND toolbar)
+{
+    return static_cast<int>(SendWithTimeout(toolbar, TB_BUTTONCOUNT).value_or(-1));
+}
+
+std::optional<int> ToolbarButtonImage(HWND toolbar, int commandId)
+{
+    const std::optional<LRESULT> image = SendWithTimeout(toolbar, TB_GETBITMAP, static_cast<WPARAM>(commandId));
+    return image ? std::optional<int>(static_cast<int>(*image)) : std::nullopt;
+}
+
+std::optional<RECT> ToolbarButtonRect(HWND toolbar, int index)
+{
+    const fw::KernelObject process(
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, ProcessIdOf(toolbar)));
+    void* remote = process ? VirtualAllocEx(process.get(), nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE) : nullptr;
+    if (!remote)
+        return std::nullopt;
+    RECT rect{};
+    const bool ok = SendWithTimeout(toolbar, TB_GETITEMRECT, static_cast<WPARAM>(index),
+                                    reinterpret_cast<LPARAM>(remote)).value_or(0) &&
+                    ReadProcessMemory(process.get(), remote, &rect, sizeof rect, nullptr);
+    VirtualFreeEx(process.get(), remote, 0, MEM_RELEASE);
+    if (!ok)
+        return std::nullopt;
+    MapWindowPoints(toolbar, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
 }
 
 }  // namespace quorbel::e2e

@@ -16,8 +16,7 @@ namespace quorbel::e2e {
 // The answer, or nothing when the window did not answer in time (or is gone).
 std::optional<LRESULT> SendWithTimeout(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0,
                                        std::chrono::milliseconds timeout = 2s);
-// The window's thread answers a WM_NULL within `timeout`.
-bool IsAnswering(HWND window, std::chrono::milliseconds timeout = 200ms);
+bool IsAnswering(HWND window, std::chrono::milliseconds timeout = 200ms);  // a WM_NULL in time
 
 std::string ClassNameOf(HWND window);
 // WM_GETTEXT, in the system code page; nothing when the window does not answer.
@@ -37,6 +36,13 @@ std::vector<HWND> DialogsOf(DWORD processId);
 HWND FindOpenMenu();
 
 std::string ForegroundClassName();
+
+// The bar's toolbar and what it shows. TB_GETITEMRECT comes back in screen coordinates,
+// through a buffer in the toolbar's process.
+HWND FindToolbar(HWND bar);
+int ToolbarButtonCount(HWND toolbar);
+std::optional<int> ToolbarButtonImage(HWND toolbar, int commandId);
+std::optional<RECT> ToolbarButtonRect(HWND toolbar, int index);
 // Makes `window` the foreground window (Wine has no foreground lock) and waits until it
 // stays there for a few ticks.
 bool BringToForeground(HWND window, std::chrono::milliseconds timeout = kDefaultTimeout);
