@@ -1,17 +1,13 @@
 // Editing the bar from outside, as a user does: a folder dropped beside a button becomes
 // a button that drives the host; a button deleted from the bar's menu leaves a narrower
 // bar; the tray menu's quit ends the program and stores the bar's place.
-#include <gtest/gtest.h>
-
 #include <windows.h>
+#include <shlobj.h>
 
+#include <vector>
+
+#include "framework/Handles.h"
 #include "tests/e2e/support/E2eTest.h"
-#include "tests/e2e/support/IniFiles.h"
-#include "tests/e2e/support/Input.h"
-#include "tests/e2e/support/RemoteDrop.h"
-#include "tests/e2e/support/RemoteToolbar.h"
-#include "tests/e2e/support/WindowQueries.h"
-#include "tests/support/TestFiles.h"
 
 namespace quorbel::e2e {
 namespace {
@@ -23,40 +19,40 @@ const char kTwoButtons[] = "[main]\nsize=2\nbTray=0\n"
                            "[0]\nsButtonText=windows\nsFolderPath=C:\\windows\nsubkey=k0\n"
                            "[1]\nsButtonText=users\nsFolderPath=C:\\users\nsubkey=k1\n";
 
+// Drops `path` on the toolbar as the shell does: the pointer at `screen`, then
+// WM_DROPFILES with a drop block made in the bar's memory, which its handler releases.
+bool DropOnToolbar(HWND toolbar, DWORD processId, POINT screen, const std::string& path)
+{
+    std::vector<char> block(sizeof(DROPFILES) + path.size() + 2, '\0');
+    reinterpret_cast<DROPFILES*>(block.data())->pFiles = sizeof(DROPFILES);
+    memcpy(block.data() + sizeof(DROPFILES), path.data(), path.size());
+    const fw::KernelObject process(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, processId));
+    void* remote = process ? VirtualAllocEx(process.get(), nullptr, block.size(), MEM_COMMIT, PAGE_READWRITE) : nullptr;
+    if (!remote || !WriteProcessMemory(process.get(), remote, block.data(), block.size(), nullptr))
+        return false;
+    SetCursorPos(screen.x, screen.y);
+    // The window system moves the pointer in its own time, and the drop reads it.
+    WaitUntil([&] {
+        POINT now{};
+        return GetCursorPos(&now) && now.x == screen.x && now.y == screen.y;
+    }, 2s);
+    return PostMessageW(toolbar, WM_DROPFILES, reinterpret_cast<WPARAM>(remote), 0) != FALSE;
+}
+
 class EditingTest : public E2eTest {
 protected:
-    HWND StartBar(const std::string& main)
+    void Start(const std::string& main)
     {
-        HostOptions options;
-        options.rect = RECT{200, 150, 640, 420};
-        host_ = &session.StartHost(options);
-        session.WriteQuorbelIni(test::Crlf(main));
-        session.StartQuorbel();
-        bar_ = session.WaitForBar();
-        BringToForeground(host_->Window());
+        StartBar(main);
         WaitUntil([&] { return IsWindowVisible(bar_) != FALSE; }, kSoon);
-        return bar_;
     }
 
     HWND Toolbar() { return FindToolbar(bar_); }
 
-    POINT ButtonCentre(int index)
-    {
-        const auto r = ToolbarButtonRect(Toolbar(), index);
-        return r ? POINT{(r->left + r->right) / 2, (r->top + r->bottom) / 2} : POINT{};
-    }
-
-    HWND WaitForPopupMenu()
-    {
-        HWND menu = nullptr;
-        WaitUntil([&] { return (menu = FindOpenMenu()) != nullptr; }, kSoon);
-        return menu;
-    }
-
     // A tracked menu starts with nothing highlighted: the first Down reaches item 0.
     void ChooseMenuItem(int index)
     {
-        ASSERT_NE(WaitForPopupMenu(), nullptr);
+        ASSERT_TRUE(WaitUntil([] { return FindOpenMenu() != nullptr; }, kSoon));
         for (int i = 0; i <= index; ++i)
             PostKey(bar_, VK_DOWN);
         PostKey(bar_, VK_RETURN);
@@ -73,15 +69,15 @@ protected:
         }, kSoon);
         return dialog;
     }
-
-    StandInHost* host_ = nullptr;
-    HWND bar_ = nullptr;
 };
 
 TEST_F(EditingTest, DroppedFolderBecomesAButtonThatDrivesTheHost)
 {
-    StartBar(kTwoButtons);
-    ASSERT_TRUE(DropOnToolbar(Toolbar(), session.Quorbel().Id(), ButtonCentre(0), "C:\\Program Files"));
+    Start(kTwoButtons);
+    const std::optional<RECT> button = ToolbarButtonRect(Toolbar(), 0);
+    ASSERT_TRUE(button.has_value());
+    const POINT centre{(button->left + button->right) / 2, (button->top + button->bottom) / 2};
+    ASSERT_TRUE(DropOnToolbar(Toolbar(), session.Quorbel().Id(), centre, "C:\\Program Files"));
     ChooseMenuItem(0);  // "옆에 버튼으로 추가"
     const HWND dialog = WaitForDialog();
     ASSERT_NE(dialog, nullptr);
@@ -98,7 +94,7 @@ TEST_F(EditingTest, DroppedFolderBecomesAButtonThatDrivesTheHost)
 
 TEST_F(EditingTest, DeletingAButtonNarrowsTheBar)
 {
-    StartBar(kTwoButtons);
+    Start(kTwoButtons);
     const int before = WindowRectOf(bar_).right - WindowRectOf(bar_).left;
     PostMessageW(bar_, kButtonContext, 0, 1);
     ChooseMenuItem(1);  // "삭제"
@@ -110,7 +106,7 @@ TEST_F(EditingTest, DeletingAButtonNarrowsTheBar)
 
 TEST_F(EditingTest, TrayMenuQuitEndsTheProgramRemovesTheIconAndStoresThePlace)
 {
-    StartBar("[main]\nsize=1\n[0]\nsButtonText=w\nsFolderPath=C:\\windows\nsubkey=k\n");
+    Start("[main]\nsize=1\n[0]\nsButtonText=w\nsFolderPath=C:\\windows\nsubkey=k\n");
     // The tray icon's own window gets the shell's notifications.
     HWND tray = nullptr;
     ASSERT_TRUE(WaitUntil([&] {

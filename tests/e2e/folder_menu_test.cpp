@@ -1,27 +1,14 @@
-// A button's folder menu in the running program: a right click opens it at the pointer,
-// a choice sends the stand-in host to the folder, Ctrl held while clicking a row removes
-// the entry (the button's image shows when none is left), the rows are painted on the
-// screen with their decorations, and the last row opens the order dialog, whose changes
-// the next menu shows.
-#include <gtest/gtest.h>
-
+// A button's folder menu in the running program: opened by a right click at the pointer,
+// a choice drives the host, a Ctrl-click removes an entry, the rows are painted with their
+// decorations, and the last row opens the order dialog, whose changes the next menu shows.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <algorithm>
 #include <climits>
-#include <functional>
 #include <optional>
-#include <string>
-#include <vector>
 
 #include "tests/e2e/support/E2eTest.h"
-#include "tests/e2e/support/Input.h"
-#include "tests/e2e/support/RemoteToolbar.h"
-#include "tests/e2e/support/Screenshot.h"
-#include "tests/e2e/support/WindowQueries.h"
-#include "tests/e2e/support/XKeyboard.h"
-#include "tests/support/TestFiles.h"
 
 namespace quorbel::e2e {
 namespace {
@@ -36,25 +23,9 @@ constexpr COLORREF kSelectedFill = 0xE3D4CA;
 constexpr COLORREF kSelectedFrame = 0xCD9873;
 constexpr COLORREF kDefaultBackground = 0xFCFCFC;
 
-int Height(const RECT& r)
-{
-    return r.bottom - r.top;
-}
+int Height(const RECT& r) { return r.bottom - r.top; }
 
-POINT CentreOf(const RECT& r)
-{
-    return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
-// Pixels of exactly `colour` inside `r`.
-int CountColour(const Screenshot& shot, const RECT& r, COLORREF colour)
-{
-    int count = 0;
-    for (LONG y = r.top; y < r.bottom; ++y)
-        for (LONG x = r.left; x < r.right; ++x)
-            count += shot.PixelAt(POINT{x, y}) == colour;
-    return count;
-}
+POINT CentreOf(const RECT& r) { return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
 // The selected row as the screen shows it: the box of the highlight's frame colour.
 std::optional<RECT> SelectedRow(const Screenshot& shot)
@@ -69,8 +40,8 @@ std::optional<RECT> SelectedRow(const Screenshot& shot)
     return box.left < box.right ? std::optional<RECT>(box) : std::nullopt;
 }
 
-// Moves the pointer to `at` and waits until the menu shows the row under it selected;
-// nothing when no row is there (a separator or the border).
+// Moves the pointer to `at` and waits until the row under it shows selected; nothing over
+// a separator or the border.
 std::optional<RECT> HoverRow(HWND menu, POINT at, std::chrono::milliseconds timeout = kDefaultTimeout)
 {
     MoveMouse(at);
@@ -80,11 +51,9 @@ std::optional<RECT> HoverRow(HWND menu, POINT at, std::chrono::milliseconds time
     return found ? row : std::nullopt;
 }
 
-// Every row that can be chosen, top to bottom, found by moving the pointer down the menu:
-// the selection follows the pointer, so each row shows its own rectangle in the
-// highlight, and a separator is the gap between two rows. (Keys would not do: a pointer
-// resting on the menu's border makes it drop a keyboard selection whenever the window
-// system reports the pointer again; over a row it only selects that row once more.)
+// Every row that can be chosen, top to bottom, found by moving the pointer down the menu
+// so that each row shows its rectangle in the highlight; a separator is the gap between
+// two. (Keys would not do: a pointer resting on the border drops a keyboard selection.)
 std::vector<RECT> ChoosableRows(HWND menu)
 {
     const RECT frame = WindowRectOf(menu);
@@ -99,19 +68,40 @@ std::vector<RECT> ChoosableRows(HWND menu)
     return rows;
 }
 
+// A key held down on the X server itself (xdotool keydown), for a key state that survives
+// focus changes: Wine reads the keyboard back from X whenever one of its windows gains the
+// focus, and a key only SendInput pressed is then taken as released. Wine can start the
+// Unix program but not wait on it, so the key state tells when it has acted.
+class XHeldCtrl {
+public:
+    XHeldCtrl()
+    {
+        Process::Start(kXdotool, {"keydown", "ctrl"});
+        if (!WaitUntil(IsDown))
+            throw HarnessError("xdotool keydown ctrl did not reach Wine");
+    }
+    ~XHeldCtrl()
+    {
+        try {
+            Process::Start(kXdotool, {"keyup", "ctrl"});
+            WaitUntil([] { return !IsDown(); });
+        } catch (const HarnessError&) {
+        }
+    }
+    XHeldCtrl(const XHeldCtrl&) = delete;
+    XHeldCtrl& operator=(const XHeldCtrl&) = delete;
+
+private:
+    static constexpr char kXdotool[] = "Z:\\usr\\bin\\xdotool";
+    static bool IsDown() { return (GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0; }
+};
+
 class FolderMenuTest : public E2eTest {
 protected:
     void Start(const std::string& submenu)
     {
-        HostOptions options;
-        options.rect = RECT{60, 40, 700, 460};
-        host_ = &session.StartHost(options);
-        session.WriteQuorbelIni(
-            test::Crlf("[main]\nsize=1\nbTray=0\n[0]\nsButtonText=Work\nsFolderPath=C:\\work\nsubkey=k\n"));
-        session.WriteSubFolderIni(test::Crlf(submenu));
-        session.StartQuorbel();
-        bar_ = session.WaitForBar();
-        ASSERT_TRUE(BringToForeground(host_->Window()));
+        StartBar("[main]\nsize=1\nbTray=0\n[0]\nsButtonText=Work\nsFolderPath=C:\\work\nsubkey=k\n", submenu,
+                 RECT{60, 40, 700, 460});
         // Glued: 100 pixels right of and below the host's corner (no stored offset).
         const RECT host = WindowRectOf(host_->Window());
         ASSERT_TRUE(WaitUntil([&] {
@@ -120,13 +110,11 @@ protected:
         }));
     }
 
-    // Looked up afresh each time: a reload of the buttons makes a new toolbar control.
+    // A reload of the buttons makes a new toolbar control.
     HWND Toolbar() const { return FindToolbar(bar_); }
 
-    // A real right click on the button once the bar shows it (the bar hides for a moment
-    // when the host comes to the front), which also gives the bar the keyboard, as for a
-    // user; a few pixels apart from the last, since two clicks on one spot in a row
-    // would make a double click. The menu opens at the pointer.
+    // A real right click on the button once the bar shows it, which gives the bar the
+    // keyboard as for a user; a few pixels apart from the last, lest two make a double click.
     HWND OpenMenu()
     {
         POINT at{};
@@ -148,7 +136,6 @@ protected:
         return menu;
     }
 
-    // Chooses the row under `at` with Return, as a user pointing at it would.
     void Choose(HWND menu, POINT at)
     {
         ASSERT_TRUE(HoverRow(menu, at).has_value());
@@ -156,25 +143,23 @@ protected:
         ASSERT_TRUE(WaitUntil([] { return FindOpenMenu() == nullptr; }));
     }
 
-    // Ctrl held down on the keyboard while the row is clicked, until the file shows the
-    // program has acted: it reads Ctrl after the menu has closed. Held in X, not only in
-    // Wine: the click's focus change makes Wine read the keyboard back from X.
+    // Ctrl held until the file shows the program has acted: it reads Ctrl after the menu closed.
     void CtrlClick(const RECT& row, const std::string& fileAfter)
     {
-        const XHeldKey ctrl(VK_CONTROL);
+        const XHeldCtrl ctrl;
         Click(CentreOf(row));
         EXPECT_TRUE(WaitUntil([&] { return SubFolderIni() == test::Crlf(fileAfter); })) << SubFolderIni();
     }
 
     std::string SubFolderIni() const { return test::ReadFileBytes(session.SubFolderIniPath()); }
 
-    // The management row, the last, opens the order dialog; `seeRows` looks at the menu first.
-    HWND OpenOrderDialog(const std::function<void(const std::vector<RECT>&)>& seeRows = nullptr)
+    // The management row, the last, opens the order dialog; the menu's rows go to `seen`.
+    HWND OpenOrderDialog(std::vector<RECT>* seen = nullptr)
     {
         const HWND menu = OpenMenu();
         const std::vector<RECT> rows = ChoosableRows(menu);
-        if (seeRows)
-            seeRows(rows);
+        if (seen)
+            *seen = rows;
         EXPECT_FALSE(rows.empty());
         if (!rows.empty())
             Choose(menu, CentreOf(rows.back()));
@@ -191,7 +176,6 @@ protected:
         return found;
     }
 
-    // Selects a row of the order dialog's list with the keyboard, as a user would.
     static bool SelectListRow(HWND dialog, int row)
     {
         HWND list = GetDlgItem(dialog, kEntryList);
@@ -206,14 +190,11 @@ protected:
 
     static void Press(HWND dialog, int button) { PostMessageW(GetDlgItem(dialog, button), BM_CLICK, 0, 0); }
 
-    StandInHost* host_ = nullptr;
-    HWND bar_ = nullptr;
     int opened_ = 0;
 };
 
-// Each scenario ends with its one choice that sends the host somewhere: the host then
-// comes to the front, and Wine may hand the focus back to it late enough to close a
-// menu opened after it.
+// Each scenario ends with its one choice that sends the host somewhere: the host then comes
+// to the front, and Wine may hand it the focus late enough to close a menu opened after.
 TEST_F(FolderMenuTest, CtrlClicksRemoveEntriesAndTheLastRemovalChangesTheButtonImage)
 {
     Start("[k]\n0=a|C:\\a\n1=docs|C:\\docs\n[kE]\n1=0|-1|40|-1|-1\n");
@@ -264,7 +245,7 @@ TEST_F(FolderMenuTest, DecoratedMenuOnScreenAndAChoiceSendsTheHostThere)
     EXPECT_EQ(at(large, -3, 2), kDefaultBackground);
     EXPECT_EQ(at(coloured, 10, 5), kGutter);
     EXPECT_EQ(at(coloured, -3, 2), background);
-    EXPECT_GT(CountColour(shot, coloured, text), 20);
+    EXPECT_GT(shot.Count(coloured, text), 20);
     EXPECT_EQ(at(separator, 10, 4), kGutter);
     EXPECT_EQ(at(separator, 23, 3), kSeparator);
     EXPECT_EQ(at(separator, -1, 3), kSeparator);
@@ -272,7 +253,7 @@ TEST_F(FolderMenuTest, DecoratedMenuOnScreenAndAChoiceSendsTheHostThere)
     EXPECT_NE(at(separator, 30, 2), kSeparator);
     EXPECT_NE(at(separator, 30, 4), kSeparator);
     // Bold strokes are heavier than the plain row's, on the highlight too.
-    EXPECT_GT(CountColour(shot, bold, RGB(0, 0, 0)), CountColour(shot, plain, RGB(0, 0, 0)));
+    EXPECT_GT(shot.Count(bold, RGB(0, 0, 0)), shot.Count(plain, RGB(0, 0, 0)));
 
     Choose(menu, CentreOf(coloured));
     EXPECT_TRUE(host_->Log().WaitForLine("return cd C:\\c")) << "the path after the last bar";
@@ -292,12 +273,12 @@ TEST_F(FolderMenuTest, TheOrderDialogsChangesAreTheNextMenusAndTheBarsToo)
         << SubFolderIni();
 
     // Every entry deleted there takes the button's menu away, which the bar shows at once.
-    dialog = OpenOrderDialog([](const std::vector<RECT>& rows) {
-        ASSERT_EQ(rows.size(), 4u);
-        EXPECT_EQ(Height(rows[0]), 40) << "Beta first";
-        EXPECT_EQ(Height(rows[1]), 20);
-    });
+    std::vector<RECT> rows;
+    dialog = OpenOrderDialog(&rows);
     ASSERT_NE(dialog, nullptr);
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(Height(rows[0]), 40) << "Beta first";
+    EXPECT_EQ(Height(rows[1]), 20);
     ASSERT_TRUE(SelectListRow(dialog, 0));
     // Each deletion selects the new first row, so the button can be pressed again.
     for (LRESULT left = 2; left >= 0; --left) {

@@ -3,15 +3,14 @@
 
 namespace quorbel::e2e {
 
-// What CTest hands every scenario: where the programs under test and the screenshot
-// folder are, as Unix paths of this machine, already turned into Windows paths.
+// What CTest hands every scenario (--quorbel=, --host=, --screenshots= or
+// $QUORBEL_SCREENSHOTS), Unix paths turned into Windows ones.
 struct E2eArguments {
-    std::string quorbel;      // Quorbel.exe (--quorbel=)
-    std::string host;         // StandInHost.exe (--host=)
-    std::string screenshots;  // folder for screenshots (--screenshots=, or $QUORBEL_SCREENSHOTS)
+    std::string quorbel;
+    std::string host;
+    std::string screenshots;
 };
 
-// Parsed once from the process's command line; gtest's own flags are left alone.
 const E2eArguments& Arguments();
 
 }  // namespace quorbel::e2e

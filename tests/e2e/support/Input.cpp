@@ -8,9 +8,7 @@ void SendKey(WORD virtualKey, DWORD flags)
 {
     INPUT input{};
     input.type = INPUT_KEYBOARD;
-    input.ki.wVk = virtualKey;
-    input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
-    input.ki.dwFlags = flags;
+    input.ki = KEYBDINPUT{virtualKey, static_cast<WORD>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC)), flags, 0, 0};
     SendInput(1, &input, sizeof input);
 }
 
@@ -18,48 +16,21 @@ void SendMouse(DWORD flags, LONG dx = 0, LONG dy = 0)
 {
     INPUT input{};
     input.type = INPUT_MOUSE;
-    input.mi.dx = dx;
-    input.mi.dy = dy;
-    input.mi.dwFlags = flags;
+    input.mi = MOUSEINPUT{dx, dy, 0, flags, 0, 0};
     SendInput(1, &input, sizeof input);
-}
-
-// The lParam of a posted key message: repeat count 1, the scan code, and for key-up the
-// previous-state and transition bits, as the system would fill them in.
-LPARAM KeyData(WORD virtualKey, bool up)
-{
-    LPARAM data = 1 | (static_cast<LPARAM>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC)) << 16);
-    if (up)
-        data |= (static_cast<LPARAM>(1) << 30) | (static_cast<LPARAM>(1) << 31);
-    return data;
 }
 
 }  // namespace
 
-void PressKey(WORD virtualKey)
-{
-    SendKey(virtualKey, 0);
-    SendKey(virtualKey, KEYEVENTF_KEYUP);
-}
+HeldKey::HeldKey(WORD virtualKey) : key_(virtualKey) { SendKey(key_, 0); }
 
-HeldKey::HeldKey(WORD virtualKey) : key_(virtualKey)
-{
-    SendKey(key_, 0);
-}
-
-HeldKey::~HeldKey()
-{
-    SendKey(key_, KEYEVENTF_KEYUP);
-}
+HeldKey::~HeldKey() { SendKey(key_, KEYEVENTF_KEYUP); }
 
 void MoveMouse(POINT screen)
 {
     // Absolute coordinates run from 0 to 65535 across the primary screen.
-    const int width = GetSystemMetrics(SM_CXSCREEN);
-    const int height = GetSystemMetrics(SM_CYSCREEN);
-    const LONG dx = MulDiv(screen.x, 65535, width > 1 ? width - 1 : 1);
-    const LONG dy = MulDiv(screen.y, 65535, height > 1 ? height - 1 : 1);
-    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, dx, dy);
+    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1),
+              MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1));
 }
 
 void MouseDown(MouseButton button)
@@ -79,16 +50,6 @@ void Click(POINT screen, MouseButton button)
     MouseUp(button);
 }
 
-void Drag(POINT from, POINT to, MouseButton button)
-{
-    constexpr int kSteps = 8;
-    MoveMouse(from);
-    MouseDown(button);
-    for (int i = 1; i <= kSteps; ++i)
-        MoveMouse(POINT{from.x + (to.x - from.x) * i / kSteps, from.y + (to.y - from.y) * i / kSteps});
-    MouseUp(button);
-}
-
 POINT CentreOf(HWND window)
 {
     RECT r{};
@@ -98,8 +59,10 @@ POINT CentreOf(HWND window)
 
 void PostKey(HWND window, WORD virtualKey)
 {
-    PostMessageW(window, WM_KEYDOWN, virtualKey, KeyData(virtualKey, false));
-    PostMessageW(window, WM_KEYUP, virtualKey, KeyData(virtualKey, true));
+    // Repeat count 1 and the scan code; key-up adds the previous-state and transition bits.
+    const LPARAM data = 1 | (static_cast<LPARAM>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC)) << 16);
+    PostMessageW(window, WM_KEYDOWN, virtualKey, data);
+    PostMessageW(window, WM_KEYUP, virtualKey, data | static_cast<LPARAM>(0xC0000000u));
 }
 
 void PostKeys(HWND window, std::initializer_list<WORD> virtualKeys)

@@ -5,14 +5,9 @@
 
 namespace quorbel::e2e {
 
-// Real input through SendInput. Wine delivers it as hardware input to whatever window is
-// under the pointer or has the focus, and updates the key state every program sees
-// (GetKeyState in the bar sees a held Ctrl).
-
-void PressKey(WORD virtualKey);
-
-// Holds a key down for the life of the object, so that a failing test cannot leave it
-// pressed for the tests after it.
+// Real input through SendInput: Wine delivers it as hardware input and updates the key
+// state every program sees. Held down for the life of the object, so a failing test
+// cannot leave it pressed.
 class HeldKey {
 public:
     explicit HeldKey(WORD virtualKey);
@@ -31,13 +26,10 @@ void MoveMouse(POINT screen);
 void MouseDown(MouseButton button);
 void MouseUp(MouseButton button);
 void Click(POINT screen, MouseButton button = MouseButton::Left);
-// Presses at `from`, moves to `to` in a few steps, releases.
-void Drag(POINT from, POINT to, MouseButton button = MouseButton::Left);
-// The centre of a window, in screen coordinates.
 POINT CentreOf(HWND window);
 
-// Posts WM_KEYDOWN and WM_KEYUP to a window of another process. This is how an open
-// popup menu is driven: its modal loop takes key messages of any window of its thread.
+// WM_KEYDOWN and WM_KEYUP posted to a window of another process: an open popup menu's
+// modal loop takes the key messages of any window of its thread.
 void PostKey(HWND window, WORD virtualKey);
 void PostKeys(HWND window, std::initializer_list<WORD> virtualKeys);
 

@@ -1,14 +1,9 @@
 #include "tests/e2e/support/Process.h"
 
-#include <vector>
-
-#include "tests/e2e/support/HarnessError.h"
-
 namespace quorbel::e2e {
 
 namespace {
 
-// How long a killed process may take to be gone before we stop waiting for it.
 constexpr DWORD kKillWaitMs = 10000;
 
 // In quotes, the C runtime takes every byte of an argument as it is, except a quote or
@@ -22,15 +17,9 @@ std::string Quoted(const std::string& argument)
 
 }  // namespace
 
-Process::~Process()
-{
-    Kill();
-}
+Process::~Process() { Kill(); }
 
-Process::Process(Process&& other) noexcept
-    : process_(std::move(other.process_)), id_(std::exchange(other.id_, 0))
-{
-}
+Process::Process(Process&& other) noexcept : process_(std::move(other.process_)), id_(std::exchange(other.id_, 0)) {}
 
 Process& Process::operator=(Process&& other) noexcept
 {
@@ -48,8 +37,7 @@ Process Process::Start(const std::string& program, const std::vector<std::string
     std::string commandLine = Quoted(program);
     for (const std::string& argument : arguments)
         commandLine += ' ' + Quoted(argument);
-    std::vector<char> buffer(commandLine.begin(), commandLine.end());
-    buffer.push_back('\0');
+    std::vector<char> buffer(commandLine.c_str(), commandLine.c_str() + commandLine.size() + 1);
 
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
@@ -57,16 +45,14 @@ Process Process::Start(const std::string& program, const std::vector<std::string
     // On a loaded machine Wine now and then fails a start with an internal error that the
     // next attempt does not meet; anything else is final.
     DWORD error = ERROR_SUCCESS;
-    for (int attempt = 0; attempt < 5; ++attempt) {
-        if (CreateProcessA(program.c_str(), buffer.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                           workingFolder.empty() ? nullptr : workingFolder.c_str(), &startup, &info)) {
-            error = ERROR_SUCCESS;
-            break;
-        }
-        error = GetLastError();
+    for (DWORD attempt = 1; attempt <= 5; ++attempt) {
+        error = CreateProcessA(program.c_str(), buffer.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               workingFolder.empty() ? nullptr : workingFolder.c_str(), &startup, &info)
+                    ? ERROR_SUCCESS
+                    : GetLastError();
         if (error != ERROR_INTERNAL_ERROR)
             break;
-        Sleep(100 * static_cast<DWORD>(attempt + 1));  // a back-off before trying again
+        Sleep(100 * attempt);  // a back-off before trying again
     }
     if (error != ERROR_SUCCESS)
         throw HarnessError("cannot start " + program + " (error " + std::to_string(error) + ")");
@@ -85,40 +71,28 @@ bool Process::IsRunning() const
 
 bool Process::WaitForExit(std::chrono::milliseconds timeout) const
 {
-    return process_ &&
-           WaitForSingleObject(process_.get(), static_cast<DWORD>(timeout.count())) == WAIT_OBJECT_0;
+    return process_ && WaitForSingleObject(process_.get(), static_cast<DWORD>(timeout.count())) == WAIT_OBJECT_0;
 }
 
 bool Process::WaitForInputIdle(std::chrono::milliseconds timeout) const
 {
-    return process_ &&
-           ::WaitForInputIdle(process_.get(), static_cast<DWORD>(timeout.count())) == 0;
+    return process_ && ::WaitForInputIdle(process_.get(), static_cast<DWORD>(timeout.count())) == 0;
 }
 
 std::optional<DWORD> Process::ExitCode() const
 {
-    if (!process_ || IsRunning())
-        return std::nullopt;
     DWORD code = 0;
-    if (!GetExitCodeProcess(process_.get(), &code))
+    if (!process_ || IsRunning() || !GetExitCodeProcess(process_.get(), &code))
         return std::nullopt;
     return code;
 }
 
 void Process::Kill()
 {
-    if (!process_)
-        return;
     if (IsRunning()) {
         TerminateProcess(process_.get(), 1);
         WaitForSingleObject(process_.get(), kKillWaitMs);
     }
-}
-
-bool ProcessIsRunning(DWORD id)
-{
-    fw::KernelObject process(OpenProcess(SYNCHRONIZE, FALSE, id));
-    return process && WaitForSingleObject(process.get(), 0) == WAIT_TIMEOUT;
 }
 
 }  // namespace quorbel::e2e

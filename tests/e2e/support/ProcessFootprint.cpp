@@ -10,18 +10,13 @@ namespace quorbel::e2e {
 
 namespace {
 
-// The GDI handle table the process environment block points at: 65536 entries, each a
-// kernel pointer, four 16-bit fields (owner, count, upper half of the handle, type) and a
-// user pointer. A type of 0 marks a free entry.
+// The GDI handle table the process environment block points at: 65536 entries of a kernel
+// pointer, owner, count, upper half of the handle, type (0 when free) and a user pointer.
 struct GdiEntry {
     void* kernel;
-    USHORT owner;
-    USHORT count;
-    USHORT upper;
-    USHORT type;
+    USHORT owner, count, upper, type;
     void* user;
 };
-constexpr std::size_t kGdiEntries = 0x10000;
 constexpr std::size_t kGdiTableOffset = sizeof(void*) == 8 ? 0xF8 : 0x94;
 
 using QueryProcess = NTSTATUS(WINAPI*)(HANDLE, PROCESSINFOCLASS, PVOID, ULONG, PULONG);
@@ -35,10 +30,9 @@ int CountGdiObjects(HANDLE process)
         return -1;
     void* table = nullptr;
     const auto* slot = reinterpret_cast<const char*>(basic.PebBaseAddress) + kGdiTableOffset;
-    if (!ReadProcessMemory(process, slot, &table, sizeof table, nullptr) || !table)
-        return -1;
-    std::vector<GdiEntry> entries(kGdiEntries);
-    if (!ReadProcessMemory(process, table, entries.data(), entries.size() * sizeof(GdiEntry), nullptr))
+    std::vector<GdiEntry> entries(0x10000);
+    if (!ReadProcessMemory(process, slot, &table, sizeof table, nullptr) || !table ||
+        !ReadProcessMemory(process, table, entries.data(), entries.size() * sizeof(GdiEntry), nullptr))
         return -1;
     int live = 0;
     for (const GdiEntry& entry : entries)
@@ -46,36 +40,22 @@ int CountGdiObjects(HANDLE process)
     return live;
 }
 
-std::uint64_t CommittedPrivateBytes(HANDLE process)
-{
-    std::uint64_t total = 0;
-    MEMORY_BASIC_INFORMATION region{};
-    for (const char* at = nullptr; VirtualQueryEx(process, at, &region, sizeof region) == sizeof region;
-         at = static_cast<const char*>(region.BaseAddress) + region.RegionSize) {
-        if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE)
-            total += region.RegionSize;
-        if (region.RegionSize == 0)
-            break;
-    }
-    return total;
-}
-
-BOOL CALLBACK CountChild(HWND, LPARAM count)
-{
-    ++*reinterpret_cast<int*>(count);
-    return TRUE;
-}
-
 }  // namespace
 
 Footprint FootprintOf(HANDLE process, DWORD processId)
 {
     Footprint footprint;
-    footprint.privateBytes = CommittedPrivateBytes(process);
+    MEMORY_BASIC_INFORMATION region{};
+    for (const char* at = nullptr; VirtualQueryEx(process, at, &region, sizeof region) == sizeof region &&
+                                   region.RegionSize != 0;
+         at = static_cast<const char*>(region.BaseAddress) + region.RegionSize)
+        if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE)
+            footprint.privateBytes += region.RegionSize;
     footprint.gdiObjects = CountGdiObjects(process);
     for (HWND window : TopLevelWindowsOf(processId)) {
         ++footprint.windows;
-        EnumChildWindows(window, CountChild, reinterpret_cast<LPARAM>(&footprint.windows));
+        EnumChildWindows(window, [](HWND, LPARAM count) -> BOOL { return ++*reinterpret_cast<int*>(count) > 0; },
+                         reinterpret_cast<LPARAM>(&footprint.windows));
     }
     return footprint;
 }

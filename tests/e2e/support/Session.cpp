@@ -1,9 +1,9 @@
 #include "tests/e2e/support/Session.h"
 
 #include <filesystem>
+#include <vector>
 
 #include "tests/e2e/support/E2eArguments.h"
-#include "tests/e2e/support/HarnessError.h"
 #include "tests/e2e/support/WindowQueries.h"
 
 namespace quorbel::e2e {
@@ -19,11 +19,6 @@ Session::Session() : programFolder_(root_.File("program"))
 
 Session::~Session()
 {
-    StopAll();
-}
-
-void Session::StopAll()
-{
     quorbel_.Kill();
     for (auto& host : hosts_)
         host->GetProcess().Kill();
@@ -36,14 +31,18 @@ std::string Session::ProgramFile(const std::string& name) const
 
 void Session::WriteQuorbelIni(const std::string& bytes) const
 {
-    if (!test::WriteFileBytes(QuorbelIniPath(), bytes))
-        throw HarnessError("cannot write " + QuorbelIniPath());
+    Write(QuorbelIniPath(), bytes);
 }
 
 void Session::WriteSubFolderIni(const std::string& bytes) const
 {
-    if (!test::WriteFileBytes(SubFolderIniPath(), bytes))
-        throw HarnessError("cannot write " + SubFolderIniPath());
+    Write(SubFolderIniPath(), bytes);
+}
+
+void Session::Write(const std::string& path, const std::string& bytes)
+{
+    if (!test::WriteFileBytes(path, bytes))
+        throw HarnessError("cannot write " + path);
 }
 
 StandInHost& Session::StartHost(const HostOptions& options)
@@ -56,30 +55,48 @@ StandInHost& Session::StartHost(const HostOptions& options)
     return *hosts_.back();
 }
 
-Process& Session::StartQuorbel(const std::vector<std::string>& arguments)
+Process& Session::StartQuorbel()
 {
     const std::string& source = Arguments().quorbel;
     if (source.empty())
         throw HarnessError("no --quorbel= argument: where is Quorbel.exe?");
     const std::string target = ProgramFile("Quorbel.exe");
     std::error_code error;
-    if (!fs::exists(target, error) &&
-        !fs::copy_file(source, target, fs::copy_options::overwrite_existing, error))
+    if (!fs::exists(target, error) && !fs::copy_file(source, target, error))
         throw HarnessError("cannot copy " + source + " to " + target + ": " + error.message());
-    quorbel_ = Process::Start(target, arguments, programFolder_);
+    quorbel_ = Process::Start(target, {}, programFolder_);
     return quorbel_;
 }
 
 HWND Session::WaitForBar(std::chrono::milliseconds timeout) const
 {
     HWND bar = nullptr;
-    WaitUntil([&] { return (bar = FindBarWindow(quorbel_.Id())) != nullptr || !quorbel_.IsRunning(); },
-              timeout);
+    WaitUntil([&] { return (bar = FindBarWindow(quorbel_.Id())) != nullptr || !quorbel_.IsRunning(); }, timeout);
     if (!bar)
         throw HarnessError("no bar window appeared");
     if (!quorbel_.WaitForInputIdle(timeout))
         throw HarnessError("the bar's message loop did not start");
     return bar;
+}
+
+std::string ReadIniString(const std::string& path, const std::string& section, const std::string& key,
+                          const std::string& fallback)
+{
+    std::vector<char> buffer(65536);  // larger than any value the program writes
+    const DWORD length = GetPrivateProfileStringA(section.c_str(), key.c_str(), fallback.c_str(), buffer.data(),
+                                                  static_cast<DWORD>(buffer.size()), path.c_str());
+    return std::string(buffer.data(), length);
+}
+
+int ReadIniInt(const std::string& path, const std::string& section, const std::string& key, int fallback)
+{
+    return static_cast<int>(GetPrivateProfileIntA(section.c_str(), key.c_str(), fallback, path.c_str()));
+}
+
+bool IniHasKey(const std::string& path, const std::string& section, const std::string& key)
+{
+    // Two different defaults can both come back only when the key is really there.
+    return ReadIniString(path, section, key, "\x01") != "\x01" || ReadIniString(path, section, key, "\x02") != "\x02";
 }
 
 }  // namespace quorbel::e2e

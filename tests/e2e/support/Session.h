@@ -13,10 +13,9 @@
 
 namespace quorbel::e2e {
 
-// One test's world: a fresh folder holding a copy of Quorbel.exe and the INI files the
-// test asks for, the stand-in hosts and the Quorbel it started. Everything it started is
-// stopped when it goes (Quorbel first, then the hosts, each by its own process), also
-// when the test fails; then the folder is removed.
+// One test's world: a fresh folder with a copy of Quorbel.exe and its INI files, the
+// stand-in hosts and the Quorbel it started. All of it is stopped (Quorbel first, then
+// the hosts) and the folder removed when it goes, also when the test fails.
 class Session {
 public:
     Session();
@@ -24,41 +23,41 @@ public:
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
-    // The folder that holds this session's files; hosts run and log here.
+    // Hosts run and log in Folder(); Quorbel.exe and its INI files are in ProgramFolder().
     const std::string& Folder() const { return root_.Path(); }
-    // The program folder: Quorbel.exe and its INI files.
     const std::string& ProgramFolder() const { return programFolder_; }
     std::string ProgramFile(const std::string& name) const;
     std::string QuorbelIniPath() const { return ProgramFile("Quorbel.ini"); }
     std::string SubFolderIniPath() const { return ProgramFile("SubFolder2.ini"); }
 
-    // Write the files byte for byte (give "\r\n" line ends where they matter; Crlf helps).
+    // Byte for byte (test::Crlf gives "\r\n" line ends).
     void WriteQuorbelIni(const std::string& bytes) const;
     void WriteSubFolderIni(const std::string& bytes) const;
 
-    // Starts a stand-in host with its own log and waits until it is ready.
     StandInHost& StartHost(const HostOptions& options = HostOptions());
     const std::vector<std::unique_ptr<StandInHost>>& Hosts() const { return hosts_; }
 
-    // Copies Quorbel.exe into the program folder (once) and starts it there. Starting it
-    // again stops the copy started before; a second copy running at once is a Process of
-    // the test's own (Process::Start with ProgramFile("Quorbel.exe")).
-    Process& StartQuorbel(const std::vector<std::string>& arguments = {});
+    // Copies Quorbel.exe into the program folder (once) and starts it there, stopping
+    // the copy started before.
+    Process& StartQuorbel();
     Process& Quorbel() { return quorbel_; }
-    // Waits for the bar window of the started Quorbel and for its modal loop to run (the
-    // start-up show, which activates the bar, is then over); throws HarnessError when
-    // either does not come.
+    // Waits for the bar window and for its modal loop to run (the start-up show, which
+    // activates the bar, is then over); throws HarnessError when either does not come.
     HWND WaitForBar(std::chrono::milliseconds timeout = kDefaultTimeout) const;
 
-    // Stops Quorbel and then every host (what the destructor does), for tests that
-    // check what happens after.
-    void StopAll();
-
 private:
+    static void Write(const std::string& path, const std::string& bytes);
+
     test::TempDir root_;
     std::string programFolder_;
     std::vector<std::unique_ptr<StandInHost>> hosts_;
     Process quorbel_;
 };
+
+// What the bar wrote, read through the platform functions the bar uses.
+std::string ReadIniString(const std::string& path, const std::string& section, const std::string& key,
+                          const std::string& fallback = std::string());
+int ReadIniInt(const std::string& path, const std::string& section, const std::string& key, int fallback);
+bool IniHasKey(const std::string& path, const std::string& section, const std::string& key);
 
 }  // namespace quorbel::e2e

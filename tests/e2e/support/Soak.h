@@ -14,8 +14,8 @@ struct SoakResult {
     Footprint after;
 };
 
-// The bar glued to a host that moves or is minimised and restored every second, for
-// `duration`. The session must have a running host (the first one) and bar.
+// The bar glued to the session's first host, which moves or is minimised and restored
+// every second for `duration`.
 SoakResult Soak(Session& session, HWND bar, std::chrono::seconds duration);
 
 }  // namespace quorbel::e2e

@@ -1,9 +1,10 @@
 #include "tests/e2e/support/StandInHost.h"
 
+#include <algorithm>
 #include <cstdlib>
 
-#include "tests/e2e/support/HarnessError.h"
 #include "tests/e2e/support/WindowQueries.h"
+#include "tests/support/TestFiles.h"
 #include "tools/standin-host/HostProtocol.h"
 
 namespace quorbel::e2e {
@@ -13,8 +14,6 @@ namespace {
 std::vector<std::string> ArgumentsFor(const HostOptions& options, const std::string& logPath)
 {
     std::vector<std::string> arguments{"--log=" + logPath};
-    if (!options.title.empty())
-        arguments.push_back("--title=" + options.title);
     if (!options.comboClass.empty())
         arguments.push_back("--combo-class=" + options.comboClass);
     if (options.commandLineText)
@@ -22,32 +21,53 @@ std::vector<std::string> ArgumentsFor(const HostOptions& options, const std::str
     if (options.minimized)
         arguments.push_back("--minimized");
     if (options.rect)
-        arguments.push_back("--pos=" + std::to_string(options.rect->left) + "," +
-                            std::to_string(options.rect->top) + "," +
-                            std::to_string(options.rect->right) + "," +
-                            std::to_string(options.rect->bottom));
-    if (options.hangAtStartMs)
-        arguments.push_back("--hang-at-start=" + std::to_string(options.hangAtStartMs));
-    if (options.hangAfterMs)
-        arguments.push_back("--hang-after=" + std::to_string(options.hangAfterDelayMs) + "," +
-                            std::to_string(options.hangAfterMs));
+        arguments.push_back("--pos=" + std::to_string(options.rect->left) + "," + std::to_string(options.rect->top) +
+                            "," + std::to_string(options.rect->right) + "," + std::to_string(options.rect->bottom));
     return arguments;
 }
 
 // "ready 0x1A2B" -> the window handle; null for any other line.
 HWND WindowFromReadyLine(const std::string& line)
 {
-    static const std::string prefix = "ready 0x";
-    if (line.compare(0, prefix.size(), prefix) != 0 || line.size() == prefix.size())
+    constexpr std::size_t kPrefix = sizeof "ready 0x" - 1;
+    if (line.rfind("ready 0x", 0) != 0 || line.size() == kPrefix)
         return nullptr;
     char* end = nullptr;
-    const unsigned long long value = std::strtoull(line.c_str() + prefix.size(), &end, 16);
-    if (*end != '\0')
-        return nullptr;
-    return reinterpret_cast<HWND>(static_cast<UINT_PTR>(value));
+    const unsigned long long value = std::strtoull(line.c_str() + kPrefix, &end, 16);
+    return *end ? nullptr : reinterpret_cast<HWND>(static_cast<UINT_PTR>(value));
 }
 
 }  // namespace
+
+std::vector<std::string> HostLog::Lines() const
+{
+    const std::string bytes = test::ReadFileBytes(path_);
+    std::vector<std::string> lines;
+    // A line without its end is still being written: it is not there yet.
+    for (std::size_t start = 0, end; (end = bytes.find('\n', start)) != std::string::npos; start = end + 1)
+        lines.push_back(bytes.substr(start, end - start - (end > start && bytes[end - 1] == '\r')));
+    return lines;
+}
+
+std::vector<std::string> HostLog::LinesStartingWith(const std::string& prefix) const
+{
+    std::vector<std::string> matching;
+    for (std::string& line : Lines())
+        if (line.compare(0, prefix.size(), prefix) == 0)
+            matching.push_back(std::move(line));
+    return matching;
+}
+
+bool HostLog::Contains(const std::string& line) const
+{
+    const std::vector<std::string> lines = Lines();
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+bool HostLog::WaitForLine(const std::string& line, std::chrono::milliseconds timeout) const
+{
+    return WaitUntil([&] { return Contains(line); }, timeout);
+}
 
 StandInHost::StandInHost(const std::string& program, const HostOptions& options,
                          const std::string& logPath, const std::string& workingFolder)
@@ -67,19 +87,9 @@ StandInHost::StandInHost(const std::string& program, const HostOptions& options,
         throw HarnessError("the stand-in host reported a window that is not its own");
 }
 
-HWND StandInHost::CommandLine() const
-{
-    return GetDlgItem(window_, standin::kCommandLineId);
-}
-
 HWND StandInHost::CommandLineEdit() const
 {
-    return FindWindowExA(CommandLine(), nullptr, "EDIT", nullptr);
-}
-
-std::optional<std::string> StandInHost::ShownFolder() const
-{
-    return TextOf(GetDlgItem(window_, standin::kLeftHeaderId));
+    return FindWindowExA(GetDlgItem(window_, standin::kCommandLineId), nullptr, "EDIT", nullptr);
 }
 
 bool StandInHost::Hang(DWORD milliseconds) const

@@ -21,14 +21,7 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
 
 bool HoldsFor(const std::function<bool()>& condition, std::chrono::milliseconds duration)
 {
-    const auto end = std::chrono::steady_clock::now() + duration;
-    for (;;) {
-        if (!condition())
-            return false;
-        if (std::chrono::steady_clock::now() >= end)
-            return true;
-        std::this_thread::sleep_for(kPollInterval);
-    }
+    return !WaitUntil([&] { return !condition(); }, duration);
 }
 
 void RandomTickPhase()

@@ -1,44 +1,38 @@
 #include "tests/e2e/support/WindowQueries.h"
 
+#include <commctrl.h>
+
 #include <functional>
-#include <vector>
+
+#include "framework/Handles.h"
 
 namespace quorbel::e2e {
 
 namespace {
 
-struct Collection {
-    std::function<bool(HWND)> keep;
-    std::vector<HWND> windows;
-};
-
-BOOL CALLBACK CollectOne(HWND window, LPARAM data)
+std::vector<HWND> TopLevelWindows(std::function<bool(HWND)> keep)
 {
-    auto* collection = reinterpret_cast<Collection*>(data);
-    if (collection->keep(window))
-        collection->windows.push_back(window);
-    return TRUE;
-}
-
-// The top-level windows (or, with a parent, its descendants) that `keep` accepts.
-std::vector<HWND> Collect(std::function<bool(HWND)> keep, HWND parent = nullptr)
-{
-    Collection collection{std::move(keep), {}};
-    if (parent)
-        EnumChildWindows(parent, CollectOne, reinterpret_cast<LPARAM>(&collection));
-    else
-        EnumWindows(CollectOne, reinterpret_cast<LPARAM>(&collection));
+    struct Collection {
+        std::function<bool(HWND)> keep;
+        std::vector<HWND> windows;
+    } collection{std::move(keep), {}};
+    EnumWindows([](HWND window, LPARAM data) -> BOOL {
+        auto* c = reinterpret_cast<Collection*>(data);
+        if (c->keep(window))
+            c->windows.push_back(window);
+        return TRUE;
+    }, reinterpret_cast<LPARAM>(&collection));
     return collection.windows;
 }
 
-bool OfClass(HWND window, const std::string& className)
+std::vector<HWND> DialogsOf(DWORD processId, bool captioned)
 {
-    return lstrcmpiA(ClassNameOf(window).c_str(), className.c_str()) == 0;
-}
-
-bool HasCaption(HWND window)
-{
-    return (GetWindowLongPtrW(window, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
+    std::vector<HWND> dialogs;
+    for (HWND window : TopLevelWindowsOf(processId))
+        if (ClassNameOf(window) == "#32770" &&
+            ((GetWindowLongPtrW(window, GWL_STYLE) & WS_CAPTION) == WS_CAPTION) == captioned)
+            dialogs.push_back(window);
+    return dialogs;
 }
 
 }  // namespace
@@ -47,8 +41,8 @@ std::optional<LRESULT> SendWithTimeout(HWND window, UINT message, WPARAM wParam,
                                        std::chrono::milliseconds timeout)
 {
     DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL,
-                             static_cast<UINT>(timeout.count()), &result))
+    if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, static_cast<UINT>(timeout.count()),
+                             &result))
         return std::nullopt;
     return static_cast<LRESULT>(result);
 }
@@ -67,16 +61,10 @@ std::string ClassNameOf(HWND window)
 
 std::optional<std::string> TextOf(HWND window, std::chrono::milliseconds timeout)
 {
-    const std::optional<LRESULT> length = SendWithTimeout(window, WM_GETTEXTLENGTH, 0, 0, timeout);
-    if (!length)
-        return std::nullopt;
-    // WM_GETTEXTLENGTH may overstate the length in bytes; never understates it.
-    std::vector<char> buffer(static_cast<std::size_t>(*length) + 1);
-    const std::optional<LRESULT> copied = SendWithTimeout(
-        window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()), timeout);
-    if (!copied)
-        return std::nullopt;
-    return std::string(buffer.data(), static_cast<std::size_t>(*copied));
+    char text[4096];  // longer than any text the scenarios read
+    const std::optional<LRESULT> copied =
+        SendWithTimeout(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), timeout);
+    return copied ? std::optional<std::string>(std::string(text, static_cast<std::size_t>(*copied))) : std::nullopt;
 }
 
 RECT WindowRectOf(HWND window)
@@ -93,41 +81,25 @@ DWORD ProcessIdOf(HWND window)
     return processId;
 }
 
-DWORD ThreadIdOf(HWND window)
-{
-    return GetWindowThreadProcessId(window, nullptr);
-}
-
 std::vector<HWND> TopLevelWindowsOf(DWORD processId)
 {
-    return Collect([processId](HWND window) { return ProcessIdOf(window) == processId; });
+    return TopLevelWindows([processId](HWND window) { return ProcessIdOf(window) == processId; });
 }
 
 std::vector<HWND> TopLevelWindowsOfClass(const std::string& className)
 {
-    return Collect([&](HWND window) { return OfClass(window, className); });
-}
-
-std::vector<HWND> DescendantsOfClass(HWND parent, const std::string& className)
-{
-    return Collect([&](HWND window) { return OfClass(window, className); }, parent);
+    return TopLevelWindows([&](HWND window) { return ClassNameOf(window) == className; });
 }
 
 HWND FindBarWindow(DWORD quorbelProcessId)
 {
-    for (HWND window : TopLevelWindowsOf(quorbelProcessId))
-        if (ClassNameOf(window) == "#32770" && !HasCaption(window))
-            return window;
-    return nullptr;
+    const std::vector<HWND> bars = DialogsOf(quorbelProcessId, false);
+    return bars.empty() ? nullptr : bars.front();
 }
 
 std::vector<HWND> DialogsOf(DWORD processId)
 {
-    std::vector<HWND> dialogs;
-    for (HWND window : TopLevelWindowsOf(processId))
-        if (ClassNameOf(window) == "#32770" && HasCaption(window))
-            dialogs.push_back(window);
-    return dialogs;
+    return DialogsOf(processId, true);
 }
 
 HWND FindOpenMenu()
@@ -136,11 +108,6 @@ HWND FindOpenMenu()
         if (IsWindowVisible(window))
             return window;
     return nullptr;
-}
-
-HWND ForegroundWindow()
-{
-    return GetForegroundWindow();
 }
 
 std::string ForegroundClassName()
@@ -152,15 +119,47 @@ std::string ForegroundClassName()
 bool BringToForeground(HWND window, std::chrono::milliseconds timeout)
 {
     // Asked again while it does not hold: under Wine a focus change that the X server
-    // reports late (a window of another program mapped or unmapped meanwhile, the
-    // desktop made at the first start) can undo the first. Only a foreground that stays
-    // for a few of the bar's ticks counts.
+    // reports late can undo the first.
     return WaitUntil([window] {
         if (GetForegroundWindow() != window)
             SetForegroundWindow(window);
         return GetForegroundWindow() == window &&
                HoldsFor([window] { return GetForegroundWindow() == window; }, 3 * kTickPeriod);
     }, timeout);
+}
+
+HWND FindToolbar(HWND bar)
+{
+    return FindWindowExA(bar, nullptr, TOOLBARCLASSNAMEA, nullptr);
+}
+
+int ToolbarButtonCount(HWND toolbar)
+{
+    return static_cast<int>(SendWithTimeout(toolbar, TB_BUTTONCOUNT).value_or(-1));
+}
+
+std::optional<int> ToolbarButtonImage(HWND toolbar, int commandId)
+{
+    const std::optional<LRESULT> image = SendWithTimeout(toolbar, TB_GETBITMAP, static_cast<WPARAM>(commandId));
+    return image ? std::optional<int>(static_cast<int>(*image)) : std::nullopt;
+}
+
+std::optional<RECT> ToolbarButtonRect(HWND toolbar, int index)
+{
+    const fw::KernelObject process(
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, ProcessIdOf(toolbar)));
+    void* remote = process ? VirtualAllocEx(process.get(), nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE) : nullptr;
+    if (!remote)
+        return std::nullopt;
+    RECT rect{};
+    const bool ok = SendWithTimeout(toolbar, TB_GETITEMRECT, static_cast<WPARAM>(index),
+                                    reinterpret_cast<LPARAM>(remote)).value_or(0) &&
+                    ReadProcessMemory(process.get(), remote, &rect, sizeof rect, nullptr);
+    VirtualFreeEx(process.get(), remote, 0, MEM_RELEASE);
+    if (!ok)
+        return std::nullopt;
+    MapWindowPoints(toolbar, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
 }
 
 }  // namespace quorbel::e2e

@@ -10,46 +10,41 @@
 
 namespace quorbel::e2e {
 
-// Questions about the windows of other processes. Everything that sends a message to
-// another process has a time-out, so a hung program fails a test instead of hanging it.
+// Questions about the windows of other processes. Every message sent has a time-out, so
+// a hung program fails a test instead of hanging it.
 
-constexpr std::chrono::milliseconds kSendTimeout = 2s;
-
-// SendMessageTimeout with SMTO_NORMAL: the answer, or nothing when the window did not
-// answer in time (or is gone).
+// The answer, or nothing when the window did not answer in time (or is gone).
 std::optional<LRESULT> SendWithTimeout(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0,
-                                       std::chrono::milliseconds timeout = kSendTimeout);
-// True when the window's thread answers a WM_NULL within `timeout`.
-bool IsAnswering(HWND window, std::chrono::milliseconds timeout = 200ms);
+                                       std::chrono::milliseconds timeout = 2s);
+bool IsAnswering(HWND window, std::chrono::milliseconds timeout = 200ms);  // a WM_NULL in time
 
 std::string ClassNameOf(HWND window);
-// The text of a window or control of any process (WM_GETTEXT, so an edit control's own
-// text), in the system code page; nothing when it does not answer.
-std::optional<std::string> TextOf(HWND window, std::chrono::milliseconds timeout = kSendTimeout);
+// WM_GETTEXT, in the system code page; nothing when the window does not answer.
+std::optional<std::string> TextOf(HWND window, std::chrono::milliseconds timeout = 2s);
 RECT WindowRectOf(HWND window);
 DWORD ProcessIdOf(HWND window);
-DWORD ThreadIdOf(HWND window);
 
-// Top-level windows of a process, in Z order, visible or not.
+// Top-level windows, in Z order, visible or not.
 std::vector<HWND> TopLevelWindowsOf(DWORD processId);
-// Top-level windows of a class (any process), in Z order.
 std::vector<HWND> TopLevelWindowsOfClass(const std::string& className);
-// Every descendant of `parent` whose class is `className` (compared ignoring case),
-// in the order EnumChildWindows visits them.
-std::vector<HWND> DescendantsOfClass(HWND parent, const std::string& className);
 
-// The bar of a running Quorbel: its top-level dialog ("#32770") without a caption.
-// Dialogs and message boxes of the same process have captions.
+// The bar is the process's top-level dialog ("#32770") without a caption; its dialogs
+// and message boxes have captions.
 HWND FindBarWindow(DWORD quorbelProcessId);
-// Captioned dialogs and message boxes of a process (top-level "#32770" with WS_CAPTION).
 std::vector<HWND> DialogsOf(DWORD processId);
 // The popup menu on screen (a visible top-level "#32768"), if any.
 HWND FindOpenMenu();
 
-HWND ForegroundWindow();
 std::string ForegroundClassName();
-// Makes `window` the foreground window and waits until it is (Wine has no foreground
-// lock, so this works from any process).
+
+// The bar's toolbar and what it shows. TB_GETITEMRECT comes back in screen coordinates,
+// through a buffer in the toolbar's process.
+HWND FindToolbar(HWND bar);
+int ToolbarButtonCount(HWND toolbar);
+std::optional<int> ToolbarButtonImage(HWND toolbar, int commandId);
+std::optional<RECT> ToolbarButtonRect(HWND toolbar, int index);
+// Makes `window` the foreground window (Wine has no foreground lock) and waits until it
+// stays there for a few ticks.
 bool BringToForeground(HWND window, std::chrono::milliseconds timeout = kDefaultTimeout);
 
 }  // namespace quorbel::e2e
