@@ -45,25 +45,33 @@ protected:
     test::ProgramFolder folder_;
 };
 
+// Every button asks for a selection first, and none is made when the dialog opens.
 TEST_F(OrderDialogTest, ListsTheEntriesAndOkStoresThemAsListed)
 {
     WriteSubmenu("[K]\r\n0=Zero|C:\\0\r\n3=\r\n1=D:\\plain\r\n2=Two|a|b\r\n[KE]\r\n3=1|9|-1|-1|-1\r\n");
-    Titles titles, identities;
-    int selected = 0, titleWidth = 0, identityWidth = -1;
+    Titles titles, identities, after;
+    std::vector<std::wstring> messages;
+    int titleWidth = 0, identityWidth = -1;
     const OrderOutcome outcome = Run([&](DialogScript& s, HWND d) {
         titles = Column(s, d, 0);
         identities = Column(s, d, 1);
-        selected = s.SelectedRow(d, IDC_ENTRY_LIST);
         titleWidth = static_cast<int>(s.Send(GetDlgItem(d, IDC_ENTRY_LIST), LVM_GETCOLUMNWIDTH, 0));
         identityWidth = static_cast<int>(s.Send(GetDlgItem(d, IDC_ENTRY_LIST), LVM_GETCOLUMNWIDTH, 1));
+        for (int button : {IDC_MOVE_UP, IDC_MOVE_DOWN, IDC_DELETE_ENTRY, IDC_ENTRY_PROPERTIES}) {
+            s.Press(d, button);
+            messages.push_back(s.AnswerMessageBox());
+        }
+        after = Column(s, d, 0);
         s.Click(d, IDOK);
     });
     EXPECT_EQ(titles, (Titles{"Zero", "", "Two"})) << "empty values are not listed";
     EXPECT_EQ(identities, (Titles{"0,Zero|C:\\0", "1,|D:\\plain", "2,Two|a|b"}));
-    EXPECT_EQ(selected, -1);
     EXPECT_EQ(titleWidth, 300);
     EXPECT_EQ(identityWidth, 0);
+    EXPECT_EQ(messages, std::vector<std::wstring>(4, L"먼저 선택하세요.."));
+    EXPECT_EQ(after, titles);
     EXPECT_TRUE(outcome.confirmed);
+    EXPECT_FALSE(outcome.deleted);
     EXPECT_FALSE(outcome.BarNeedsReload());
     // The empty key is gone, a value without "|" gains one; decorations stay as they were.
     EXPECT_EQ(Submenu(), "[K]\r\n0=Zero|C:\\0\r\n1=|D:\\plain\r\n2=Two|a|b\r\n[KE]\r\n3=1|9|-1|-1|-1\r\n");
@@ -142,28 +150,6 @@ TEST_F(OrderDialogTest, DeletingSelectsTheRowAboveAndOnlyOkStoresIt)
         EXPECT_EQ(outcome.BarNeedsReload(), c.ok);
         EXPECT_EQ(Submenu(), c.after);
     }
-}
-
-TEST_F(OrderDialogTest, EveryButtonAsksForASelectionFirst)
-{
-    WriteSubmenu(kThree);
-    std::vector<std::wstring> messages;
-    Titles titles;
-    const OrderOutcome outcome = Run([&](DialogScript& s, HWND d) {
-        for (int button : {IDC_MOVE_UP, IDC_MOVE_DOWN, IDC_DELETE_ENTRY, IDC_ENTRY_PROPERTIES}) {
-            s.Press(d, button);
-            HWND box = s.WaitForMessageBox();
-            messages.push_back(s.MessageText(box));
-            PostMessageW(box, WM_COMMAND, IDOK, 0);
-            s.WaitUntilGone(box);
-        }
-        titles = Column(s, d, 0);
-        s.Click(d, IDOK);
-    });
-    EXPECT_EQ(messages, std::vector<std::wstring>(4, L"먼저 선택하세요.."));
-    EXPECT_EQ(titles, (Titles{"Zero", "One", "Two"}));
-    EXPECT_FALSE(outcome.deleted);
-    EXPECT_EQ(Submenu(), kThree);
 }
 
 // "속성변경" edits the row's entry under its own key (a hand-made "05", not row 1's
