@@ -118,38 +118,24 @@ TEST_F(OrderDialogTest, MovesTheSelectedRowButNotPastEitherEnd)
     }
 }
 
-TEST_F(OrderDialogTest, DeletingSelectsTheRowAboveAndOnlyOkStoresIt)
+// Deleting every row, and storing that, is the end-to-end scenario's (folder_menu_test).
+TEST_F(OrderDialogTest, DeletingSelectsTheRowAboveAndCancelStoresNothing)
 {
-    const struct {
-        const char* before;
-        int row;
-        bool ok;
-        Titles titles;
-        int selected;
-        const char* after;
-    } cases[] = {
-        {kThree, 1, false, {"Zero", "Two"}, 0, kThree},
-        // The last entry gone: the section goes, the decorations stay.
-        {"[K]\r\n0=Zero|C:\\0\r\n[KE]\r\n0=1|9|-1|-1|-1\r\n", 0, true, {}, -1, "[KE]\r\n0=1|9|-1|-1|-1\r\n"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.ok);
-        WriteSubmenu(c.before);
-        Titles titles;
-        int selected = -2;
-        const OrderOutcome outcome = Run([&](DialogScript& s, HWND d) {
-            s.SelectRow(d, IDC_ENTRY_LIST, c.row);
-            s.Click(d, IDC_DELETE_ENTRY);
-            titles = Column(s, d, 0);
-            selected = s.SelectedRow(d, IDC_ENTRY_LIST);
-            s.Click(d, c.ok ? IDOK : IDCANCEL);
-        });
-        EXPECT_EQ(titles, c.titles);
-        EXPECT_EQ(selected, c.selected);
-        EXPECT_TRUE(outcome.deleted) << "set by the delete, whatever ends the dialog";
-        EXPECT_EQ(outcome.BarNeedsReload(), c.ok);
-        EXPECT_EQ(Submenu(), c.after);
-    }
+    WriteSubmenu(kThree);
+    Titles titles;
+    int selected = -2;
+    const OrderOutcome outcome = Run([&](DialogScript& s, HWND d) {
+        s.SelectRow(d, IDC_ENTRY_LIST, 1);
+        s.Click(d, IDC_DELETE_ENTRY);
+        titles = Column(s, d, 0);
+        selected = s.SelectedRow(d, IDC_ENTRY_LIST);
+        s.Click(d, IDCANCEL);
+    });
+    EXPECT_EQ(titles, (Titles{"Zero", "Two"}));
+    EXPECT_EQ(selected, 0);
+    EXPECT_TRUE(outcome.deleted) << "set by the delete, whatever ends the dialog";
+    EXPECT_FALSE(outcome.BarNeedsReload());
+    EXPECT_EQ(Submenu(), kThree);
 }
 
 // "속성변경" edits the row's entry under its own key (a hand-made "05", not row 1's

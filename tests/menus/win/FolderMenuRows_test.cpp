@@ -166,24 +166,6 @@ TEST(PaintMenuRow, AHintStandsRightAndAnAmpersandUnderlines)
     EXPECT_GE(added, 4);
 }
 
-TEST(PaintMenuRow, LeavesTheDcAsItFoundIt)
-{
-    const Canvas canvas;
-    SetBkMode(canvas.dc(), OPAQUE);
-    SetTextColor(canvas.dc(), RGB(1, 2, 3));
-    const HGDIOBJ font = GetCurrentObject(canvas.dc(), OBJ_FONT);
-    const HGDIOBJ brush = GetCurrentObject(canvas.dc(), OBJ_BRUSH);
-    for (int id : {1, 0}) {
-        for (bool selected : {false, true}) {
-            PaintMenuRow(canvas.dc(), kRow, id, Item("HIM"), selected);
-            EXPECT_EQ(GetBkMode(canvas.dc()), OPAQUE);
-            EXPECT_EQ(GetTextColor(canvas.dc()), RGB(1, 2, 3));
-            EXPECT_EQ(GetCurrentObject(canvas.dc(), OBJ_FONT), font);
-            EXPECT_EQ(GetCurrentObject(canvas.dc(), OBJ_BRUSH), brush);
-        }
-    }
-}
-
 // The arithmetic is the core's (MenuRow_test); here the text is measured in the menu's font.
 TEST(MeasureMenuRow, SizesFollowTheTextInTheRowsFont)
 {
@@ -285,7 +267,8 @@ TEST_F(RegistryRowsTest, RowsOfTheMenuTheManagementRowAndUnknownIds)
     }
 }
 
-TEST_F(RegistryRowsTest, NoGdiObjectOutlivesAMessage)
+// Every row kind, selected and not: what a message selects into the menu's DC, it puts back.
+TEST_F(RegistryRowsTest, NoGdiObjectOutlivesAMessageAndTheDcIsLeftAsFound)
 {
     // The count must see a single object, or a flat count proves nothing.
     const int start = test::LiveGdiObjects();
@@ -297,13 +280,21 @@ TEST_F(RegistryRowsTest, NoGdiObjectOutlivesAMessage)
     ASSERT_EQ(test::LiveGdiObjects(), start);
 
     const Canvas canvas;
+    SetBkMode(canvas.dc(), OPAQUE);
+    SetTextColor(canvas.dc(), RGB(1, 2, 3));
+    const HGDIOBJ font = GetCurrentObject(canvas.dc(), OBJ_FONT);
+    const HGDIOBJ brush = GetCurrentObject(canvas.dc(), OBJ_BRUSH);
     const int before = test::LiveGdiObjects();
     for (int i = 0; i < 1000; ++i) {
         const UINT id = (i % 4 == 3) ? FolderMenu::kManageId : static_cast<UINT>(i % 4);
         Measure(id);
-        Draw(canvas, id, (i & 1) ? ODS_SELECTED : 0);
+        Draw(canvas, id, (i / 4) % 2 ? ODS_SELECTED : 0);
     }
     EXPECT_EQ(test::LiveGdiObjects(), before);
+    EXPECT_EQ(GetBkMode(canvas.dc()), OPAQUE);
+    EXPECT_EQ(GetTextColor(canvas.dc()), RGB(1, 2, 3));
+    EXPECT_EQ(GetCurrentObject(canvas.dc(), OBJ_FONT), font);
+    EXPECT_EQ(GetCurrentObject(canvas.dc(), OBJ_BRUSH), brush);
 }
 
 }  // namespace

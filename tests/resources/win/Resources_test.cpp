@@ -30,13 +30,6 @@ protected:
     }
     static void TearDownTestSuite() { FreeLibrary(module_); }
 
-    // Template `id` made into a dialog, unshown, with nothing of the program's own behind it.
-    static HWND Create(int id)
-    {
-        return CreateDialogParamW(module_, MAKEINTRESOURCEW(id), nullptr,
-                                  [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
-    }
-
     // The controls in template order, which is the tab order. An icon is named by
     // whether it loaded.
     static std::vector<Child> Children(HWND dialog)
@@ -64,12 +57,16 @@ TEST_F(ResourcesTest, TemplatesHoldTheirControlsWithTheKoreanTextsInTabOrder)
     const struct {
         int id;
         const wchar_t *caption, *face;
-        DWORD style;  // bits that must be set
+        DWORD style;  // bits that must be set; the caption's must be clear unless set here
         std::vector<Child> children;
+        // What the dialogs' code leans on without looking: Return presses OK, the size lists
+        // cannot be typed into, the list has report columns and one selection.
+        std::vector<std::tuple<int, DWORD, DWORD>> kinds;  // id, mask, bits
     } templates[] = {
-        {IDD_BAR, L"", L"굴림", WS_POPUP | WS_BORDER, {}},
+        {IDD_BAR, L"", L"굴림", WS_POPUP | WS_BORDER, {}, {}},
         {IDD_ABOUT, L"Quorbel", L"굴림", WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
-         {{label, L"Static", L"<icon>"}, {label, L"Static", L"Quorbel 1.8"}, {IDOK, L"Button", L"확인"}}},
+         {{label, L"Static", L"<icon>"}, {label, L"Static", L"Quorbel 1.8"}, {IDOK, L"Button", L"확인"}},
+         {{IDOK, BS_TYPEMASK, BS_DEFPUSHBUTTON}}},
         {IDD_FOLDER_BUTTON, L"폴더 버튼 설정", L"굴림체", WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
          {{IDC_TITLE, L"Edit", L""}, {IDC_PATH, L"Edit", L""}, {IDC_COMMAND, L"Edit", L""},
           {IDOK, L"Button", L"확 인"}, {IDCANCEL, L"Button", L"취 소"}, {label, L"Static", L"버튼 텍스트"},
@@ -81,55 +78,36 @@ TEST_F(ResourcesTest, TemplatesHoldTheirControlsWithTheKoreanTextsInTabOrder)
           {IDC_CHOOSE_TEXT_COLOR, L"Button", L"색선택"}, {IDC_DECORATION_GROUP, L"Button", L"메뉴 속성"},
           {IDC_BACK_SWATCH, L"Static", L"Static"}, {IDC_TEXT_SWATCH, L"Static", L"Static"},
           {IDC_MAKE_DEFAULT, L"Button", L"이 설정을 기본 꾸미기로 합니다."},
-          {IDC_SEPARATOR_HINT, L"Static", L"- (마이너스) 는 분리자"}}},
+          {IDC_SEPARATOR_HINT, L"Static", L"- (마이너스) 는 분리자"}},
+         {{IDOK, BS_TYPEMASK, BS_DEFPUSHBUTTON}, {IDC_FONT_SIZE, CBS_DROPDOWNLIST, CBS_DROPDOWNLIST},
+          {IDC_ITEM_HEIGHT, CBS_DROPDOWNLIST, CBS_DROPDOWNLIST}}},
         {IDD_ORDER, L"순서 변경", L"굴림체", WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
          {{IDOK, L"Button", L"확 인"}, {IDCANCEL, L"Button", L"취 소"}, {IDC_ENTRY_LIST, L"SysListView32", L"List1"},
           {IDC_MOVE_UP, L"Button", L"위로"}, {IDC_MOVE_DOWN, L"Button", L"아래로"},
-          {IDC_DELETE_ENTRY, L"Button", L"삭제"}, {IDC_ENTRY_PROPERTIES, L"Button", L"속성변경"}}},
+          {IDC_DELETE_ENTRY, L"Button", L"삭제"}, {IDC_ENTRY_PROPERTIES, L"Button", L"속성변경"}},
+         {{IDOK, BS_TYPEMASK, BS_DEFPUSHBUTTON},
+          {IDC_ENTRY_LIST, LVS_TYPEMASK | LVS_SINGLESEL, LVS_REPORT | LVS_SINGLESEL}}},
     };
     const int dpi = GetDeviceCaps(fw::WindowDC(nullptr).get(), LOGPIXELSY);
     for (const auto& t : templates) {
         SCOPED_TRACE(t.id);
-        const HWND dialog = Create(t.id);
+        // Unshown, with nothing of the program's own behind it.
+        const HWND dialog = CreateDialogParamW(module_, MAKEINTRESOURCEW(t.id), nullptr,
+                                               [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
         ASSERT_NE(dialog, nullptr);
         wchar_t caption[64] = {};
         GetWindowTextW(dialog, caption, 64);
         EXPECT_STREQ(caption, t.caption);
-        EXPECT_EQ(GetWindowLongW(dialog, GWL_STYLE) & t.style, t.style);
+        EXPECT_EQ(GetWindowLongW(dialog, GWL_STYLE) & (t.style | WS_CAPTION), t.style);
         LOGFONTW font{};
         GetObjectW(reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0)), sizeof font, &font);
         EXPECT_STREQ(font.lfFaceName, t.face);
         EXPECT_EQ(font.lfHeight, -MulDiv(9, dpi, 72));
         EXPECT_EQ(Children(dialog), t.children);
+        for (const auto& [id, mask, bits] : t.kinds)
+            EXPECT_EQ(GetWindowLongW(GetDlgItem(dialog, id), GWL_STYLE) & mask, bits) << id;
         DestroyWindow(dialog);
     }
-}
-
-// What the dialogs' code leans on without looking: Return presses OK, the size lists
-// cannot be typed into, the list has report columns and one selection; and the bar's frame.
-TEST_F(ResourcesTest, ControlsAreOfTheKindTheDialogsDriveAndTheBarHasNoCaption)
-{
-    const DWORD list = LVS_TYPEMASK | LVS_SINGLESEL;
-    const struct {
-        int dialog, id;
-        DWORD mask, bits;
-    } cases[] = {
-        {IDD_ABOUT, IDOK, BS_TYPEMASK, BS_DEFPUSHBUTTON},
-        {IDD_FOLDER_BUTTON, IDOK, BS_TYPEMASK, BS_DEFPUSHBUTTON},
-        {IDD_FOLDER_BUTTON, IDC_FONT_SIZE, CBS_DROPDOWNLIST, CBS_DROPDOWNLIST},
-        {IDD_FOLDER_BUTTON, IDC_ITEM_HEIGHT, CBS_DROPDOWNLIST, CBS_DROPDOWNLIST},
-        {IDD_ORDER, IDOK, BS_TYPEMASK, BS_DEFPUSHBUTTON},
-        {IDD_ORDER, IDC_ENTRY_LIST, list, LVS_REPORT | LVS_SINGLESEL},
-    };
-    for (const auto& c : cases) {
-        const HWND dialog = Create(c.dialog);
-        EXPECT_EQ(GetWindowLongW(GetDlgItem(dialog, c.id), GWL_STYLE) & c.mask, c.bits) << c.dialog << "/" << c.id;
-        DestroyWindow(dialog);
-    }
-    const HWND bar = Create(IDD_BAR);
-    EXPECT_EQ(GetWindowLongW(bar, GWL_STYLE) & WS_DLGFRAME, 0) << "no caption";
-    EXPECT_TRUE(GetWindowLongW(bar, GWL_EXSTYLE) & WS_EX_APPWINDOW);
-    DestroyWindow(bar);
 }
 
 TEST_F(ResourcesTest, StringIconAndImageStrip)

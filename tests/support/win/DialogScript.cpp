@@ -10,10 +10,6 @@ namespace {
 constexpr auto kPoll = std::chrono::milliseconds(5);
 constexpr auto kStep = std::chrono::milliseconds(10000);
 
-struct Failure : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
-
 bool HasClass(HWND window, const wchar_t* name)
 {
     wchar_t found[32] = {};
@@ -91,7 +87,7 @@ void DialogScript::CancelEverything()
 
 void DialogScript::Fail(const std::string& what)
 {
-    throw Failure(what);
+    throw std::runtime_error(what);
 }
 
 void DialogScript::WaitUntil(const std::function<bool()>& condition, const std::string& what)
