@@ -14,16 +14,6 @@ namespace {
 using test::DialogScript;
 
 constexpr wchar_t kCaption[] = L"폴더 버튼 설정";
-constexpr int kDecorationControls[] = {IDC_BOLD, IDC_FONT_SIZE, IDC_ITEM_HEIGHT, IDC_CHOOSE_BACK_COLOR,
-                                       IDC_CHOOSE_TEXT_COLOR};
-
-int EnabledDecorationControls(DialogScript& script, HWND dialog)
-{
-    int enabled = 0;
-    for (int id : kDecorationControls)
-        enabled += script.IsEnabled(dialog, id);
-    return enabled;
-}
 
 // How many pixels of the swatch `id` show `colour` on the screen, and of how many.
 std::pair<int, int> SwatchPixels(HWND dialog, int id, COLORREF colour)
@@ -79,36 +69,21 @@ protected:
     test::ProgramFolder folder_;
 };
 
-TEST_F(FolderButtonDialogTest, ShowsTheEntryOrNamesTheNewFolderAndCancelWritesNothing)
+TEST_F(FolderButtonDialogTest, ANewFolderIsNamedAfterItsLastPartAndOkAddsIt)
 {
-    const struct {
-        const char *before, *newPath, *title, *path;
-        bool ok;
-        const char* after;
-    } cases[] = {
-        {"[K]\r\n0=D:\\plain\r\n", "", "", "D:\\plain", false, "[K]\r\n0=D:\\plain\r\n"},  // no "|": all path
-        {"[K]\r\n1=x|C:\\x\r\n", "C:\\Data\\Work", "Work", "C:\\Data\\Work", true,
-         "[K]\r\n1=x|C:\\x\r\n0=Work|C:\\Data\\Work\r\n[KE]\r\n0=\r\n"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.before);
-        Write("[main]\r\n", c.before);
-        std::string title, path;
-        bool commandShown = true;
-        EXPECT_EQ(Run(c.newPath,
-                      [&](DialogScript& s, HWND d) {
-                          title = s.Text(d, IDC_TITLE);
-                          path = s.Text(d, IDC_PATH);
-                          commandShown = s.IsVisible(d, IDC_COMMAND) || s.IsVisible(d, IDC_COMMAND_LABEL);
-                          s.Click(d, c.ok ? IDOK : IDCANCEL);
-                      }),
-                  c.ok ? IDOK : IDCANCEL);
-        EXPECT_EQ(title, c.title);
-        EXPECT_EQ(path, c.path);
-        EXPECT_FALSE(commandShown);
-        EXPECT_EQ(Submenu(), c.after);
-        EXPECT_EQ(Main(), "[main]\r\n");
-    }
+    Write("[main]\r\n", "[K]\r\n1=x|C:\\x\r\n");
+    std::string title, path;
+    EXPECT_EQ(Run("C:\\Data\\Work",
+                  [&](DialogScript& s, HWND d) {
+                      title = s.Text(d, IDC_TITLE);
+                      path = s.Text(d, IDC_PATH);
+                      s.Click(d, IDOK);
+                  }),
+              IDOK);
+    EXPECT_EQ(title, "Work");
+    EXPECT_EQ(path, "C:\\Data\\Work");
+    EXPECT_EQ(Submenu(), "[K]\r\n1=x|C:\\x\r\n0=Work|C:\\Data\\Work\r\n[KE]\r\n0=\r\n");
+    EXPECT_EQ(Main(), "[main]\r\n");
 }
 
 // What the decoration part shows when the dialog opens, and what OK then stores unchanged.
@@ -125,9 +100,14 @@ TEST_F(FolderButtonDialogTest, OffersTheEntrysDecorationOrTheDefaultAndStoresItA
         {"", "1|12|25|0|-1", true, true, 3, 2, true, false, "1|12|25|0|-1"},
         // An empty value is "undecorated", default or not.
         {"0=\r\n", "1|12|25|0|-1", false, false, -1, -1, false, false, ""},
-        // Sizes are found by prefix: 4 finds "40"; 11 finds nothing and is stored as -1.
-        {"0=0|4|-1|-1|-1\r\n", "", true, false, 9, -1, false, false, "0|40|-1|-1|-1"},
+        // A size not offered (11) is stored as -1; finding by prefix is DecorationChoice's.
         {"0=0|11|30|-1|255\r\n", "", true, false, -1, 3, false, true, "0|-1|30|-1|255"},
+    };
+    const auto enabledControls = [](DialogScript& s, HWND d) {
+        int enabled = 0;
+        for (int id : {IDC_BOLD, IDC_FONT_SIZE, IDC_ITEM_HEIGHT, IDC_CHOOSE_BACK_COLOR, IDC_CHOOSE_TEXT_COLOR})
+            enabled += s.IsEnabled(d, id);
+        return enabled;
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.decorations);
@@ -141,9 +121,9 @@ TEST_F(FolderButtonDialogTest, OffersTheEntrysDecorationOrTheDefaultAndStoresItA
                           bold = s.IsChecked(d, IDC_BOLD);
                           fontSize = s.ComboSelection(d, IDC_FONT_SIZE);
                           itemHeight = s.ComboSelection(d, IDC_ITEM_HEIGHT);
-                          enabled = EnabledDecorationControls(s, d);
+                          enabled = enabledControls(s, d);
                           s.Click(d, IDC_DECORATE);
-                          toggled = EnabledDecorationControls(s, d);
+                          toggled = enabledControls(s, d);
                           s.Click(d, IDC_DECORATE);
                           // Black fills the background swatch; 255 is red in the text
                           // swatch. Painting comes a moment after the dialog shows.
@@ -236,25 +216,27 @@ TEST_F(FolderButtonDialogTest, CancellingTheColourChooserClearsTheColour)
     EXPECT_EQ(Submenu(), "[K]\r\n0=a|C:\\a\r\n[KE]\r\n0=0|-1|-1|-1|65280\r\n");
 }
 
+// The entry's fields are shown; a comma in the title is refused, and Cancel writes nothing.
 TEST_F(FolderButtonDialogTest, ATitleWithACommaIsRefusedAndTheDialogStaysOpen)
 {
     Write("[main]\r\n", "[K]\r\n0=a|C:\\a\r\n");
     std::wstring message;
-    std::string meanwhile;
-    bool stillOpen = false;
+    std::string shown, meanwhile;
+    bool commandShown = true, stillOpen = false;
     EXPECT_EQ(Run("",
                   [&](DialogScript& s, HWND d) {
+                      shown = s.Text(d, IDC_TITLE) + "/" + s.Text(d, IDC_PATH);
+                      commandShown = s.IsVisible(d, IDC_COMMAND) || s.IsVisible(d, IDC_COMMAND_LABEL);
                       s.SetText(d, IDC_TITLE, "a,b");
                       s.Press(d, IDOK);
-                      HWND box = s.WaitForMessageBox();
-                      message = s.MessageText(box);
-                      PostMessageW(box, WM_COMMAND, IDOK, 0);
-                      s.WaitUntilGone(box);
+                      message = s.AnswerMessageBox();
                       stillOpen = IsWindowVisible(d) && s.Text(d, IDC_TITLE) == "a,b";
                       meanwhile = Submenu();
                       s.Click(d, IDCANCEL);
                   }),
               IDCANCEL);
+    EXPECT_EQ(shown, "a/C:\\a");
+    EXPECT_FALSE(commandShown);
     EXPECT_EQ(message, L"제목으로 , 문자를 사용할 수 없습니다.");
     EXPECT_TRUE(stillOpen);
     EXPECT_EQ(meanwhile, "[K]\r\n0=a|C:\\a\r\n");

@@ -45,25 +45,33 @@ protected:
     test::ProgramFolder folder_;
 };
 
+// Every button asks for a selection first, and none is made when the dialog opens.
 TEST_F(OrderDialogTest, ListsTheEntriesAndOkStoresThemAsListed)
 {
     WriteSubmenu("[K]\r\n0=Zero|C:\\0\r\n3=\r\n1=D:\\plain\r\n2=Two|a|b\r\n[KE]\r\n3=1|9|-1|-1|-1\r\n");
-    Titles titles, identities;
-    int selected = 0, titleWidth = 0, identityWidth = -1;
+    Titles titles, identities, after;
+    std::vector<std::wstring> messages;
+    int titleWidth = 0, identityWidth = -1;
     const OrderOutcome outcome = Run([&](DialogScript& s, HWND d) {
         titles = Column(s, d, 0);
         identities = Column(s, d, 1);
-        selected = s.SelectedRow(d, IDC_ENTRY_LIST);
         titleWidth = static_cast<int>(s.Send(GetDlgItem(d, IDC_ENTRY_LIST), LVM_GETCOLUMNWIDTH, 0));
         identityWidth = static_cast<int>(s.Send(GetDlgItem(d, IDC_ENTRY_LIST), LVM_GETCOLUMNWIDTH, 1));
+        for (int button : {IDC_MOVE_UP, IDC_MOVE_DOWN, IDC_DELETE_ENTRY, IDC_ENTRY_PROPERTIES}) {
+            s.Press(d, button);
+            messages.push_back(s.AnswerMessageBox());
+        }
+        after = Column(s, d, 0);
         s.Click(d, IDOK);
     });
     EXPECT_EQ(titles, (Titles{"Zero", "", "Two"})) << "empty values are not listed";
     EXPECT_EQ(identities, (Titles{"0,Zero|C:\\0", "1,|D:\\plain", "2,Two|a|b"}));
-    EXPECT_EQ(selected, -1);
     EXPECT_EQ(titleWidth, 300);
     EXPECT_EQ(identityWidth, 0);
+    EXPECT_EQ(messages, std::vector<std::wstring>(4, L"먼저 선택하세요.."));
+    EXPECT_EQ(after, titles);
     EXPECT_TRUE(outcome.confirmed);
+    EXPECT_FALSE(outcome.deleted);
     EXPECT_FALSE(outcome.BarNeedsReload());
     // The empty key is gone, a value without "|" gains one; decorations stay as they were.
     EXPECT_EQ(Submenu(), "[K]\r\n0=Zero|C:\\0\r\n1=|D:\\plain\r\n2=Two|a|b\r\n[KE]\r\n3=1|9|-1|-1|-1\r\n");
@@ -110,59 +118,23 @@ TEST_F(OrderDialogTest, MovesTheSelectedRowButNotPastEitherEnd)
     }
 }
 
-TEST_F(OrderDialogTest, DeletingSelectsTheRowAboveAndOnlyOkStoresIt)
-{
-    const struct {
-        const char* before;
-        int row;
-        bool ok;
-        Titles titles;
-        int selected;
-        const char* after;
-    } cases[] = {
-        {kThree, 1, false, {"Zero", "Two"}, 0, kThree},
-        // The last entry gone: the section goes, the decorations stay.
-        {"[K]\r\n0=Zero|C:\\0\r\n[KE]\r\n0=1|9|-1|-1|-1\r\n", 0, true, {}, -1, "[KE]\r\n0=1|9|-1|-1|-1\r\n"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.ok);
-        WriteSubmenu(c.before);
-        Titles titles;
-        int selected = -2;
-        const OrderOutcome outcome = Run([&](DialogScript& s, HWND d) {
-            s.SelectRow(d, IDC_ENTRY_LIST, c.row);
-            s.Click(d, IDC_DELETE_ENTRY);
-            titles = Column(s, d, 0);
-            selected = s.SelectedRow(d, IDC_ENTRY_LIST);
-            s.Click(d, c.ok ? IDOK : IDCANCEL);
-        });
-        EXPECT_EQ(titles, c.titles);
-        EXPECT_EQ(selected, c.selected);
-        EXPECT_TRUE(outcome.deleted) << "set by the delete, whatever ends the dialog";
-        EXPECT_EQ(outcome.BarNeedsReload(), c.ok);
-        EXPECT_EQ(Submenu(), c.after);
-    }
-}
-
-TEST_F(OrderDialogTest, EveryButtonAsksForASelectionFirst)
+// Deleting every row, and storing that, is the end-to-end scenario's (folder_menu_test).
+TEST_F(OrderDialogTest, DeletingSelectsTheRowAboveAndCancelStoresNothing)
 {
     WriteSubmenu(kThree);
-    std::vector<std::wstring> messages;
     Titles titles;
+    int selected = -2;
     const OrderOutcome outcome = Run([&](DialogScript& s, HWND d) {
-        for (int button : {IDC_MOVE_UP, IDC_MOVE_DOWN, IDC_DELETE_ENTRY, IDC_ENTRY_PROPERTIES}) {
-            s.Press(d, button);
-            HWND box = s.WaitForMessageBox();
-            messages.push_back(s.MessageText(box));
-            PostMessageW(box, WM_COMMAND, IDOK, 0);
-            s.WaitUntilGone(box);
-        }
+        s.SelectRow(d, IDC_ENTRY_LIST, 1);
+        s.Click(d, IDC_DELETE_ENTRY);
         titles = Column(s, d, 0);
-        s.Click(d, IDOK);
+        selected = s.SelectedRow(d, IDC_ENTRY_LIST);
+        s.Click(d, IDCANCEL);
     });
-    EXPECT_EQ(messages, std::vector<std::wstring>(4, L"먼저 선택하세요.."));
-    EXPECT_EQ(titles, (Titles{"Zero", "One", "Two"}));
-    EXPECT_FALSE(outcome.deleted);
+    EXPECT_EQ(titles, (Titles{"Zero", "Two"}));
+    EXPECT_EQ(selected, 0);
+    EXPECT_TRUE(outcome.deleted) << "set by the delete, whatever ends the dialog";
+    EXPECT_FALSE(outcome.BarNeedsReload());
     EXPECT_EQ(Submenu(), kThree);
 }
 

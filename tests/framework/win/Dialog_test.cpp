@@ -10,8 +10,7 @@
 namespace fw {
 namespace {
 
-// The About template is the smallest dialog the program has; these tests only need a
-// template with an OK button.
+// On the About template, the smallest the program has.
 class ScriptedDialog : public Dialog {
 public:
     ScriptedDialog(HWND parent, std::function<void(ScriptedDialog&)> onInit)
@@ -43,54 +42,32 @@ private:
     std::function<void(ScriptedDialog&)> onInit_;
 };
 
-TEST(Dialog, OkEndsTheModalRunWithIdok)
+// Cancel is overridden to do nothing: only the OK behind it ends the run.
+TEST(Dialog, ModalRunDisablesTheOwnerOffersMessagesToPreTranslateAndEndsOnOk)
 {
-    ScriptedDialog dialog(nullptr, [](ScriptedDialog& d) { PostMessageW(d.hwnd(), WM_COMMAND, IDOK, 0); });
-    EXPECT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(dialog.hwnd(), nullptr) << "the window is gone after the run";
-}
-
-TEST(Dialog, OverriddenCancelKeepsItOpen)
-{
-    ScriptedDialog dialog(nullptr, [](ScriptedDialog& d) {
+    quorbel::test::TestWindow owner;
+    ScriptedDialog dialog(owner.hwnd(), [](ScriptedDialog& d) {
+        PostMessageW(d.hwnd(), WM_APP, 0, 0);
+        PostMessageW(d.hwnd(), WM_APP, 0, 0);
         PostMessageW(d.hwnd(), WM_COMMAND, IDCANCEL, 0);
         PostMessageW(d.hwnd(), WM_COMMAND, IDOK, 0);
     });
     EXPECT_EQ(dialog.DoModal(), IDOK);
     EXPECT_TRUE(dialog.cancelled);
-}
-
-TEST(Dialog, EveryMessageIsOfferedToPreTranslateFirst)
-{
-    ScriptedDialog dialog(nullptr, [](ScriptedDialog& d) {
-        PostMessageW(d.hwnd(), WM_APP, 0, 0);
-        PostMessageW(d.hwnd(), WM_APP, 0, 0);
-        PostMessageW(d.hwnd(), WM_COMMAND, IDOK, 0);
-    });
-    dialog.DoModal();
     EXPECT_EQ(dialog.preTranslated, 2);
+    EXPECT_FALSE(dialog.ownerEnabledWhileRunning);
+    EXPECT_TRUE(IsWindowEnabled(owner.hwnd()));
+    EXPECT_EQ(dialog.hwnd(), nullptr) << "the window is gone after the run";
 }
 
-TEST(Dialog, QuitMessageEndsTheRunAndReachesOuterLoops)
+TEST(Dialog, QuitOrAMissingTemplateEndsTheRunWithMinusOne)
 {
     ScriptedDialog dialog(nullptr, [](ScriptedDialog&) { PostQuitMessage(3); });
     EXPECT_EQ(dialog.DoModal(), -1);
     MSG message;
-    ASSERT_TRUE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    ASSERT_TRUE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the quit reaches outer loops";
     EXPECT_EQ(message.wParam, 3u);
-}
 
-TEST(Dialog, OwnerIsDisabledWhileTheDialogRunsAndEnabledAfter)
-{
-    quorbel::test::TestWindow owner;
-    ScriptedDialog dialog(owner.hwnd(), [](ScriptedDialog& d) { PostMessageW(d.hwnd(), WM_COMMAND, IDOK, 0); });
-    EXPECT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_FALSE(dialog.ownerEnabledWhileRunning);
-    EXPECT_TRUE(IsWindowEnabled(owner.hwnd()));
-}
-
-TEST(Dialog, MissingTemplateFailsWithMinusOne)
-{
     class Missing : public Dialog {
     public:
         Missing() : Dialog(31999, nullptr) {}

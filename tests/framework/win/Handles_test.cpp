@@ -12,34 +12,28 @@ HFONT MakeFont()
     return CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Tahoma");
 }
 
-TEST(UniqueHandle, ReleasesExactlyOnceAndMovesOwnership)
-{
-    HFONT raw = MakeFont();
-    ASSERT_EQ(GetObjectType(raw), static_cast<DWORD>(OBJ_FONT));
-    {
-        Font first(raw);
-        Font second(std::move(first));
-        EXPECT_FALSE(first);
-        EXPECT_EQ(second.get(), raw);
-        Font third;
-        third = std::move(second);
-        EXPECT_EQ(third.get(), raw);
-        EXPECT_EQ(GetObjectType(raw), static_cast<DWORD>(OBJ_FONT));
-    }
-    EXPECT_EQ(GetObjectType(raw), 0u) << "the owner deleted the font when it went";
-}
+constexpr DWORD kFont = OBJ_FONT;
 
-TEST(UniqueHandle, ResetDeletesTheOldHandleAndReleaseGivesItAway)
+TEST(UniqueHandle, MovesResetsAndReleasesAndDeletesExactlyOnce)
 {
     HFONT a = MakeFont();
     HFONT b = MakeFont();
-    Font font(a);
-    font.reset(b);
-    EXPECT_EQ(GetObjectType(a), 0u);
-    EXPECT_EQ(font.release(), b);
-    EXPECT_FALSE(font);
-    EXPECT_EQ(GetObjectType(b), static_cast<DWORD>(OBJ_FONT)) << "released, so still alive";
-    DeleteObject(b);
+    {
+        Font first(a);
+        Font second(std::move(first));
+        EXPECT_FALSE(first);
+        Font third;
+        third = std::move(second);
+        EXPECT_EQ(third.get(), a);
+        EXPECT_EQ(GetObjectType(a), kFont);
+        third.reset(b);
+        EXPECT_EQ(GetObjectType(a), 0u) << "reset deletes the old font";
+        EXPECT_EQ(third.release(), b);
+        EXPECT_FALSE(third);
+    }
+    EXPECT_EQ(GetObjectType(b), kFont) << "released, so still alive";
+    { Font owner(b); }
+    EXPECT_EQ(GetObjectType(b), 0u) << "the owner deletes the font when it goes";
 }
 
 TEST(SelectGuard, PutsThePreviousObjectBack)
@@ -52,20 +46,6 @@ TEST(SelectGuard, PutsThePreviousObjectBack)
         EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_FONT), font.get());
     }
     EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_FONT), original);
-}
-
-TEST(TextStyleGuard, RestoresModeAndColour)
-{
-    MemoryDC dc(CreateCompatibleDC(nullptr));
-    SetBkMode(dc.get(), OPAQUE);
-    SetTextColor(dc.get(), RGB(1, 2, 3));
-    {
-        TextStyleGuard guard(dc.get(), TRANSPARENT, RGB(200, 100, 50));
-        EXPECT_EQ(GetBkMode(dc.get()), TRANSPARENT);
-        EXPECT_EQ(GetTextColor(dc.get()), RGB(200, 100, 50));
-    }
-    EXPECT_EQ(GetBkMode(dc.get()), OPAQUE);
-    EXPECT_EQ(GetTextColor(dc.get()), RGB(1, 2, 3));
 }
 
 }  // namespace

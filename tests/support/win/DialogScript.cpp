@@ -1,7 +1,6 @@
 #include "tests/support/win/DialogScript.h"
 
-#include <commctrl.h>
-
+#include <stdexcept>
 #include <vector>
 
 namespace quorbel::test {
@@ -9,11 +8,12 @@ namespace quorbel::test {
 namespace {
 
 constexpr auto kPoll = std::chrono::milliseconds(5);
+constexpr auto kStep = std::chrono::milliseconds(10000);
 
-bool IsDialogClass(HWND window)
+bool HasClass(HWND window, const wchar_t* name)
 {
-    wchar_t name[16] = {};
-    return GetClassNameW(window, name, 16) && lstrcmpW(name, L"#32770") == 0;
+    wchar_t found[32] = {};
+    return GetClassNameW(window, found, 32) && lstrcmpiW(found, name) == 0;
 }
 
 std::vector<HWND> VisibleDialogsOf(DWORD thread)
@@ -22,7 +22,7 @@ std::vector<HWND> VisibleDialogsOf(DWORD thread)
     EnumThreadWindows(
         thread,
         [](HWND window, LPARAM list) {
-            if (IsWindowVisible(window) && IsDialogClass(window))
+            if (IsWindowVisible(window) && HasClass(window, L"#32770"))
                 reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
             return TRUE;
         },
@@ -36,45 +36,31 @@ bool IsMessageBox(HWND dialog)
 {
     if (!GetDlgItem(dialog, 0xFFFF))
         return false;
-    bool onlyLabelsAndButtons = true;
-    EnumChildWindows(
-        dialog,
-        [](HWND child, LPARAM result) {
-            wchar_t name[32] = {};
-            GetClassNameW(child, name, 32);
-            if (lstrcmpiW(name, L"Static") != 0 && lstrcmpiW(name, L"Button") != 0) {
-                *reinterpret_cast<bool*>(result) = false;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&onlyLabelsAndButtons));
-    return onlyLabelsAndButtons;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (!HasClass(child, L"Static") && !HasClass(child, L"Button"))
+            return false;
+    return true;
 }
 
-std::wstring CaptionOf(HWND window)
+std::wstring TextOf(HWND window)
 {
-    wchar_t text[256] = {};
-    GetWindowTextW(window, text, 256);
+    wchar_t text[1024] = {};
+    GetWindowTextW(window, text, 1024);
     return text;
-}
-
-std::string Narrow(const std::wstring& text)
-{
-    return std::string(text.begin(), text.end());
 }
 
 }  // namespace
 
-DialogScript::DialogScript(Steps steps, std::chrono::milliseconds stepTimeout)
-    : testedThread_(GetCurrentThreadId()), stepTimeout_(stepTimeout),
-      runner_([this, steps = std::move(steps)] { Run(steps); })
+DialogScript::DialogScript(Steps steps)
+    : testedThread_(GetCurrentThreadId()), runner_([this, steps = std::move(steps)] {
+          try {
+              steps(*this);
+          } catch (const std::exception& error) {
+              failure_ = error.what();
+              CancelEverything();
+          }
+      })
 {
-}
-
-DialogScript::~DialogScript()
-{
-    Finish();
 }
 
 std::string DialogScript::Finish()
@@ -84,20 +70,10 @@ std::string DialogScript::Finish()
     return failure_;
 }
 
-void DialogScript::Run(const Steps& steps)
-{
-    try {
-        steps(*this);
-    } catch (const std::exception& error) {
-        failure_ = error.what();
-        CancelEverything();
-    }
-}
-
 void DialogScript::CancelEverything()
 {
     // Innermost first: a cancelled outer dialog would wait for its nested loop anyway.
-    const auto deadline = std::chrono::steady_clock::now() + stepTimeout_;
+    const auto deadline = std::chrono::steady_clock::now() + kStep;
     while (std::chrono::steady_clock::now() < deadline) {
         const std::vector<HWND> dialogs = VisibleDialogsOf(testedThread_);
         if (dialogs.empty())
@@ -111,12 +87,12 @@ void DialogScript::CancelEverything()
 
 void DialogScript::Fail(const std::string& what)
 {
-    throw Failure(what);
+    throw std::runtime_error(what);
 }
 
 void DialogScript::WaitUntil(const std::function<bool()>& condition, const std::string& what)
 {
-    const auto deadline = std::chrono::steady_clock::now() + stepTimeout_;
+    const auto deadline = std::chrono::steady_clock::now() + kStep;
     while (!condition()) {
         if (std::chrono::steady_clock::now() >= deadline)
             Fail("timed out waiting for " + what);
@@ -124,59 +100,51 @@ void DialogScript::WaitUntil(const std::function<bool()>& condition, const std::
     }
 }
 
-HWND DialogScript::WaitForDialog(const std::wstring& caption)
+HWND DialogScript::WaitForVisibleDialog(const std::function<bool(HWND)>& wanted, const std::string& what)
 {
     HWND found = nullptr;
     WaitUntil(
         [&] {
             for (HWND dialog : VisibleDialogsOf(testedThread_))
-                if (CaptionOf(dialog) == caption)
+                if (wanted(dialog))
                     found = dialog;
             return found != nullptr;
         },
-        "the dialog \"" + Narrow(caption) + "\"");
+        what);
     return found;
+}
+
+HWND DialogScript::WaitForDialog(const std::wstring& caption)
+{
+    return WaitForVisibleDialog([&](HWND dialog) { return TextOf(dialog) == caption; },
+                                "the dialog \"" + std::string(caption.begin(), caption.end()) + "\"");
 }
 
 HWND DialogScript::WaitForOwnedBy(HWND owner)
 {
-    HWND found = nullptr;
-    WaitUntil(
-        [&] {
-            for (HWND dialog : VisibleDialogsOf(testedThread_))
-                if (GetWindow(dialog, GW_OWNER) == owner)
-                    found = dialog;
-            return found != nullptr;
-        },
-        "a window owned by the dialog");
-    return found;
-}
-
-HWND DialogScript::WaitForMessageBox()
-{
-    HWND found = nullptr;
-    WaitUntil(
-        [&] {
-            for (HWND dialog : VisibleDialogsOf(testedThread_))
-                if (IsMessageBox(dialog))
-                    found = dialog;
-            return found != nullptr;
-        },
-        "a message box");
-    return found;
+    return WaitForVisibleDialog([&](HWND dialog) { return GetWindow(dialog, GW_OWNER) == owner; },
+                                "a window owned by the dialog");
 }
 
 void DialogScript::WaitUntilGone(HWND window)
 {
-    WaitUntil([&] { return !IsWindow(window) || !IsWindowVisible(window); },
-              "a window to close");
+    WaitUntil([&] { return !IsWindow(window) || !IsWindowVisible(window); }, "a window to close");
 }
 
-LRESULT DialogScript::Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+std::wstring DialogScript::AnswerMessageBox()
+{
+    const HWND box = WaitForVisibleDialog(IsMessageBox, "a message box");
+    const std::wstring text = TextOf(Control(box, 0xFFFF));
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    WaitUntilGone(box);
+    return text;
+}
+
+LRESULT DialogScript::Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam, bool ansi)
 {
     DWORD_PTR result = 0;
-    if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL,
-                             static_cast<UINT>(stepTimeout_.count()), &result))
+    const auto send = ansi ? SendMessageTimeoutA : SendMessageTimeoutW;
+    if (!send(window, message, wParam, lParam, SMTO_NORMAL, static_cast<UINT>(kStep.count()), &result))
         Fail("no answer to message " + std::to_string(message));
     return static_cast<LRESULT>(result);
 }
@@ -189,61 +157,11 @@ HWND DialogScript::Control(HWND dialog, int id)
     return control;
 }
 
-void DialogScript::SetText(HWND dialog, int id, const std::string& text)
-{
-    DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(Control(dialog, id), WM_SETTEXT, 0,
-                             reinterpret_cast<LPARAM>(text.c_str()), SMTO_NORMAL,
-                             static_cast<UINT>(stepTimeout_.count()), &result))
-        Fail("no answer to WM_SETTEXT");
-}
-
 std::string DialogScript::Text(HWND dialog, int id)
 {
     char text[1024] = {};
-    DWORD_PTR length = 0;
-    if (!SendMessageTimeoutA(Control(dialog, id), WM_GETTEXT, sizeof text,
-                             reinterpret_cast<LPARAM>(text), SMTO_NORMAL,
-                             static_cast<UINT>(stepTimeout_.count()), &length))
-        Fail("no answer to WM_GETTEXT");
-    return std::string(text, length);
-}
-
-std::wstring DialogScript::MessageText(HWND box)
-{
-    wchar_t text[1024] = {};
-    Send(Control(box, 0xFFFF), WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
-    return text;
-}
-
-bool DialogScript::IsChecked(HWND dialog, int id)
-{
-    return Send(Control(dialog, id), BM_GETCHECK) == BST_CHECKED;
-}
-
-bool DialogScript::IsEnabled(HWND dialog, int id)
-{
-    return IsWindowEnabled(Control(dialog, id)) != FALSE;
-}
-
-bool DialogScript::IsVisible(HWND dialog, int id)
-{
-    return (GetWindowLongW(Control(dialog, id), GWL_STYLE) & WS_VISIBLE) != 0;
-}
-
-int DialogScript::ComboSelection(HWND dialog, int id)
-{
-    return static_cast<int>(Send(Control(dialog, id), CB_GETCURSEL));
-}
-
-void DialogScript::Click(HWND dialog, int id)
-{
-    Send(Control(dialog, id), BM_CLICK);
-}
-
-void DialogScript::Press(HWND dialog, int id)
-{
-    PostMessageW(Control(dialog, id), BM_CLICK, 0, 0);
+    const LRESULT length = Send(Control(dialog, id), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), true);
+    return std::string(text, static_cast<std::size_t>(length));
 }
 
 void DialogScript::Choose(HWND dialog, int comboId, int index)
@@ -256,15 +174,12 @@ void DialogScript::Choose(HWND dialog, int comboId, int index)
 void DialogScript::SelectRow(HWND dialog, int listId, int row)
 {
     HWND list = Control(dialog, listId);
-    LVITEMW clear{};
-    clear.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    Send(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&clear));
-    if (row < 0)
-        return;
     LVITEMW state{};
     state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    Send(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
     state.state = LVIS_SELECTED | LVIS_FOCUSED;
-    Send(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
+    if (row >= 0)
+        Send(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
 }
 
 std::string DialogScript::RowText(HWND dialog, int listId, int row, int column)
@@ -274,20 +189,9 @@ std::string DialogScript::RowText(HWND dialog, int listId, int row, int column)
     item.iSubItem = column;
     item.pszText = text;
     item.cchTextMax = sizeof text;
-    const LRESULT length = Send(Control(dialog, listId), LVM_GETITEMTEXTA,
-                                static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    const LRESULT length = Send(Control(dialog, listId), LVM_GETITEMTEXTA, static_cast<WPARAM>(row),
+                                reinterpret_cast<LPARAM>(&item));
     return std::string(text, static_cast<std::size_t>(length));
-}
-
-int DialogScript::RowCount(HWND dialog, int listId)
-{
-    return static_cast<int>(Send(Control(dialog, listId), LVM_GETITEMCOUNT));
-}
-
-int DialogScript::SelectedRow(HWND dialog, int listId)
-{
-    return static_cast<int>(Send(Control(dialog, listId), LVM_GETNEXTITEM,
-                                 static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
 }  // namespace quorbel::test

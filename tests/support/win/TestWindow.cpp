@@ -17,13 +17,4 @@ std::optional<MSG> TestWindow::TakePosted(UINT message)
     return std::nullopt;
 }
 
-void PumpMessages()
-{
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
-
 }  // namespace quorbel::test

@@ -17,7 +17,4 @@ public:
     std::optional<MSG> TakePosted(UINT message);
 };
 
-// Runs the thread's message loop until nothing is waiting.
-void PumpMessages();
-
 }  // namespace quorbel::test

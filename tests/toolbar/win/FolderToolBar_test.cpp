@@ -1,13 +1,13 @@
 #include "toolbar/win/FolderToolBar.h"
 
 #include <gtest/gtest.h>
-#include <shlobj.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "tests/support/ProgramFolder.h"
-#include "tests/support/win/MessageBoxWatcher.h"
+#include "tests/support/win/DialogScript.h"
 #include "tests/support/win/DropHandle.h"
 #include "tests/support/win/TestWindow.h"
 #include "toolbar/ButtonLoad.h"
@@ -16,12 +16,7 @@
 namespace quorbel {
 namespace {
 
-struct Face {
-    int command;
-    int image;
-    BYTE style;
-    std::wstring caption;
-};
+using Face = std::tuple<int, int, int, std::wstring>;  // command, image, style, caption
 
 class FolderToolBarTest : public ::testing::Test {
 protected:
@@ -33,9 +28,7 @@ protected:
         TBBUTTON button{};
         SendMessageW(toolbar_.hwnd(), TB_GETBUTTON, index, reinterpret_cast<LPARAM>(&button));
         wchar_t text[256] = {};
-        TBBUTTONINFOW info{sizeof info, TBIF_BYINDEX | TBIF_TEXT};
-        info.pszText = text;
-        info.cchText = 256;
+        TBBUTTONINFOW info{sizeof info, TBIF_BYINDEX | TBIF_TEXT, 0, 0, 0, 0, 0, 0, text, 256};
         SendMessageW(toolbar_.hwnd(), TB_GETBUTTONINFOW, index, reinterpret_cast<LPARAM>(&info));
         return Face{button.idCommand, button.iBitmap, button.fsStyle, text};
     }
@@ -51,47 +44,31 @@ protected:
     FolderToolBar toolbar_;
 };
 
-TEST_F(FolderToolBarTest, EmptyBarShowsTheHintButton)
-{
-    toolbar_.LoadButtons();
-    ASSERT_EQ(toolbar_.ButtonCount(), 1);
-    const Face hint = FaceAt(0);
-    EXPECT_EQ(hint.command, kHintButtonCommand);
-    EXPECT_EQ(hint.image, kImageWithEntries);
-    EXPECT_EQ(hint.style, BTNS_AUTOSIZE);
-    EXPECT_EQ(hint.caption, L"여기에 폴더를 드랍하시오, Ctrl+드래그로 바를 이동 시킵니다.");
-}
-
-TEST_F(FolderToolBarTest, ButtonsShowTheirSectionsAndABlankForARejectedOne)
+TEST_F(FolderToolBarTest, ButtonsShowTheirSectionsABlankForARejectedOneAndAnEmptyBarTheHint)
 {
     folder_.WriteMain("[main]\nsize=3\n"
                       "[0]\nsButtonText=work\nsFolderPath=D:\\work\nsubkey=K0\n"
                       "[1]\nsButtonText=broken\n"
                       "[2]\nsButtonText=tools\niCommand=2001\nsubkey=K2\n");
     folder_.WriteSubmenu("[K0]\n0=src|D:\\work\\src\n");
-    test::MessageBoxWatcher watcher;
+    std::wstring message;
+    test::DialogScript script([&](test::DialogScript& s) { message = s.AnswerMessageBox(); });
     toolbar_.LoadButtons();
+    EXPECT_EQ(script.Finish(), "");
+    EXPECT_EQ(message, L"ini 파일에 오류가 있습니다.");
 
     ASSERT_EQ(toolbar_.ButtonCount(), 3);
-    const Face work = FaceAt(0);
-    EXPECT_EQ(work.command, 100);
-    EXPECT_EQ(work.caption, L"work");
-    EXPECT_EQ(work.image, kImageWithEntries);
-    EXPECT_EQ(work.style, BTNS_AUTOSIZE);
-    const Face blank = FaceAt(1);
-    EXPECT_EQ(blank.command, 0);
-    EXPECT_EQ(blank.image, kImageNoEntries);
-    EXPECT_EQ(blank.caption, L"");
-    EXPECT_EQ(FaceAt(2).command, 102);
-    EXPECT_EQ(FaceAt(2).image, kImageNoEntries);
+    EXPECT_EQ(FaceAt(0), Face(100, kImageWithEntries, BTNS_AUTOSIZE, L"work"));
+    EXPECT_EQ(FaceAt(1), Face(0, kImageNoEntries, BTNS_BUTTON, L""));
+    EXPECT_EQ(FaceAt(2), Face(102, kImageNoEntries, BTNS_AUTOSIZE, L"tools"));
     EXPECT_EQ(FolderButtonList().size(), 3u);
-    EXPECT_EQ(watcher.Texts(), std::vector<std::wstring>{L"ini 파일에 오류가 있습니다."});
 
-    // A reload throws every button away: an emptied file gives the hint again.
+    // A reload throws every button away: an emptied file gives the hint.
     folder_.WriteMain("[main]\nsize=0\n");
     toolbar_.LoadButtons();
     ASSERT_EQ(toolbar_.ButtonCount(), 1);
-    EXPECT_EQ(FaceAt(0).command, kHintButtonCommand);
+    EXPECT_EQ(FaceAt(0), Face(kHintButtonCommand, kImageWithEntries, BTNS_AUTOSIZE,
+                              L"여기에 폴더를 드랍하시오, Ctrl+드래그로 바를 이동 시킵니다."));
     EXPECT_TRUE(FolderButtonList().empty());
 }
 
