@@ -21,13 +21,28 @@ struct GdiHandleCell {
 // PEB::GdiSharedHandleTable, which winternl.h leaves among its reserved fields.
 constexpr std::size_t kTableOffset = sizeof(void*) == 8 ? 0xF8 : 0x94;
 
+// The process environment block, as the system reports it (NtCurrentTeb's segment read
+// draws a false array-bounds warning from GCC).
+const std::uint8_t* OwnProcessEnvironmentBlock()
+{
+    using Query = NTSTATUS(WINAPI*)(HANDLE, PROCESSINFOCLASS, PVOID, ULONG, PULONG);
+    const auto query = reinterpret_cast<Query>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
+    PROCESS_BASIC_INFORMATION basic{};
+    if (!query || query(GetCurrentProcess(), ProcessBasicInformation, &basic, sizeof basic, nullptr) != 0)
+        return nullptr;
+    return reinterpret_cast<const std::uint8_t*>(basic.PebBaseAddress);
+}
+
 }  // namespace
 
 int LiveGdiObjects()
 {
     if (const DWORD reported = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS))
         return static_cast<int>(reported);
-    const auto* peb = reinterpret_cast<const std::uint8_t*>(NtCurrentTeb()->ProcessEnvironmentBlock);
+    const std::uint8_t* peb = OwnProcessEnvironmentBlock();
+    if (!peb)
+        return -1;
     const auto* table = *reinterpret_cast<const GdiHandleCell* const*>(peb + kTableOffset);
     if (!table)
         return -1;
