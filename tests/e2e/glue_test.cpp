@@ -90,6 +90,52 @@ TEST_F(GlueTest, ShowsWithTheHostAndHidesForOtherPrograms)
     EXPECT_TRUE(WaitUntil([&] { return ButtonFacePixels(bar) > 50; }, kSoon)) << ButtonFacePixels(bar);
 }
 
+TEST_F(GlueTest, StoredNegativeOffsetIsHonouredAndAHandEditMovesTheBarAtOnce)
+{
+    const HWND bar = StartGlued("iGlueX=-30\niGlueY=-12\n");
+    const RECT host = WindowRectOf(host_->Window());
+    EXPECT_TRUE(WaitUntil([&] { return BarAt(bar, host.left - 30, host.top - 12); }, kSoon, Phase::Random));
+    // Same length, same second: the next tick must still see it.
+    WritePrivateProfileStringA("main", "iGlueX", "-70", session.QuorbelIniPath().c_str());
+    EXPECT_TRUE(WaitUntil([&] { return BarAt(bar, host.left - 70, host.top - 12); }, kSoon, Phase::Random));
+    EXPECT_TRUE(HostKeepsTheFocus()) << "in front instead: " << ForegroundClassName();
+}
+
+TEST_F(GlueTest, GlueOffKeepsTheBarStillButItStillShowsAndHides)
+{
+    const HWND bar = StartGlued("bGlue=0\nx=30\ny=600\n");
+    ASSERT_TRUE(WaitUntil([&] { return BarAt(bar, 30, 600); }, kSoon));
+    EXPECT_TRUE(HoldsFor([&] { return BarAt(bar, 30, 600); }, 6 * kTickPeriod));
+
+    OtherProgramWindow other;
+    ASSERT_TRUE(BringToForeground(other.hwnd));
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(bar); }, kSoon, Phase::Random));
+    ASSERT_TRUE(BringToForeground(host_->Window()));
+    EXPECT_TRUE(WaitUntil([&] { return BarAt(bar, 30, 600); }, kSoon, Phase::Random));
+}
+
+TEST_F(GlueTest, TheProgramsOwnAboutBoxKeepsTheBarVisibleAndEscapeEndsNothing)
+{
+    const HWND bar = StartGlued("");
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(bar); }, kSoon));
+    PostMessageW(bar, WM_COMMAND, 16, 0);  // the tray menu's About item
+    HWND about = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        for (HWND dialog : DialogsOf(session.Quorbel().Id()))
+            if (dialog != bar && IsWindowVisible(dialog))
+                about = dialog;
+        return about != nullptr;
+    }));
+    ASSERT_TRUE(BringToForeground(about));
+    EXPECT_TRUE(HoldsFor([&] { return IsWindowVisible(bar); }, 6 * kTickPeriod));
+    PostMessageW(about, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(about); }));
+    // Escape in the bar ends nothing, as a key or as the command it becomes.
+    PostKey(bar, VK_ESCAPE);
+    PostMessageW(bar, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(HoldsFor([&] { return session.Quorbel().IsRunning() && IsWindow(bar); }, 6 * kTickPeriod));
+}
+
 TEST_F(GlueTest, CtrlDragStoresTheNewOffsetButNotWhileTheHostIsMinimised)
 {
     const HWND bar = StartGlued("iGlueX=100\niGlueY=100\n");

@@ -83,11 +83,13 @@ FolderMenuItem Item(const std::string& text, int textColour = -1)
     return item;
 }
 
-// The black pixels of a plain row labelled `text`.
-std::vector<POINT> Painted(const std::string& text)
+// The black pixels of a row labelled `text`, regular or bold.
+std::vector<POINT> Painted(const std::string& text, bool bold = false)
 {
     const Canvas canvas;
-    PaintMenuRow(canvas.dc(), kRow, 1, Item(text), false);
+    FolderMenuItem item = Item(text);
+    item.bold = bold;
+    PaintMenuRow(canvas.dc(), kRow, 1, item, false);
     return canvas.Find(kBlack);
 }
 
@@ -139,8 +141,10 @@ TEST(PaintMenuRow, SeparatorIsAGreyLineAtTopPlusThreeAndTheGutterOnly)
     }
 }
 
-TEST(PaintMenuRow, AHintStandsRightAndAnAmpersandUnderlines)
+TEST(PaintMenuRow, BoldIsHeavierAHintStandsRightAndAnAmpersandUnderlines)
 {
+    EXPECT_GT(Painted("HIM ||| Folder", true).size(), Painted("HIM ||| Folder").size() * 5 / 4);
+
     // The part after a tab stands at the right edge, nothing between.
     const std::vector<POINT> hinted = Painted("HIM\tF12");
     const auto right = std::count_if(hinted.begin(), hinted.end(), [](POINT p) { return p.x >= kRow.right - 40; });
