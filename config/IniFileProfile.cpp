@@ -81,8 +81,10 @@ std::uint32_t IniFileProfile::GetInt(const char* section, const char* key, std::
         return static_cast<std::uint32_t>(fallback);
     char digits[kIntegerBufferSize];
     const std::uint32_t length = CopyProfileValue(*value, digits, kIntegerBufferSize);
-    // A key that is there with an empty value reads 0 by the program's rules; the platform
-    // would give the default.
+    // The platform reads the value as a string first and gives the default when that
+    // comes back empty: "k=" and "k=\"\"" read as an absent key, not as 0.
+    if (length == 0)
+        return static_cast<std::uint32_t>(fallback);
     return static_cast<std::uint32_t>(ParseProfileInt(std::string_view(digits, length)));
 }
 

@@ -9,10 +9,10 @@ namespace quorbel {
 // its bytes change. Text is bytes: nothing is converted, in either direction.
 //
 // It answers as the platform's multibyte profile functions do, down to buffer lengths
-// and quirks, except where the program's own rules for its INI files say otherwise (an
-// empty integer value reads 0, not the default) and where the platform would change
-// bytes it is given: it recodes text behind a UTF-8 byte-order mark, replaces bytes that
-// are no character of the code page, cuts values beyond 64 KB; we pass bytes through.
+// and quirks (an empty integer value gives the default, as an absent one does), except
+// where the platform would change bytes it is given: it recodes text behind a UTF-8
+// byte-order mark, replaces bytes that are no character of the code page, cuts values
+// beyond 64 KB; we pass bytes through.
 // After a write the platform lays the whole file out anew; we change only the lines the
 // write is about. The cases are written down in tests/corpus.
 class IniFileProfile final : public ProfileApi {

@@ -17,6 +17,36 @@ bool SendToHost(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_P
     return ok != 0;
 }
 
+// Typed as a user would: select all, replace it with the command, press Return.
+//
+// A message the host does not answer in time may still be handled when the host wakes
+// (Windows delivers it late; Wine drops it), so after a time-out we cannot know what of
+// the command has arrived or will. Going on by posting is no way out: the text travels
+// by pointer and cannot be posted to another process, and Return is never pressed on a
+// command line whose text we have not seen arrive, for Return in an empty command line
+// opens the file under the panel's cursor. So a command is either typed whole, in
+// order, or nothing of it is left behind: after a time-out we post the erasing of the
+// command line. The host handles posted messages after every message still pending
+// from us and before any key the user presses meanwhile, so the erasing follows
+// whatever of the command lands late and takes nothing the user typed. Without it the
+// half-typed text would stay, and every later click would find the command line taken.
+void TypeCommand(HWND edit, const std::string& text)
+{
+    if (SendToHost(edit, EM_SETSEL, 0, -1) && SendToHost(edit, EM_SCROLLCARET, 0, 0) &&
+        SendToHost(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()))) {
+        const bool pressed = SendToHost(edit, WM_KEYDOWN, VK_RETURN, 0);
+        Sleep(10);
+        if (pressed) {
+            SendToHost(edit, WM_KEYUP, VK_RETURN, 0);
+            return;
+        }
+        // A key-down handled late still gets its key-up, after it.
+        PostMessageA(edit, WM_KEYUP, VK_RETURN, 0);
+    }
+    PostMessageA(edit, EM_SETSEL, 0, -1);
+    PostMessageA(edit, WM_CLEAR, 0, 0);
+}
+
 std::string ClassNameOf(HWND window)
 {
     char name[260];
@@ -73,16 +103,7 @@ void ChangeHostDirectory(std::string path)
     if (!edit)
         return;
 
-    // Typed as a user would: replace whatever is selected, then Return. A host that
-    // stops answering halfway gets nothing more.
-    const std::string text = DirectoryChangeText(path);
-    if (SendToHost(edit, EM_SETSEL, 0, -1) &&
-        SendToHost(edit, EM_SCROLLCARET, 0, 0) &&
-        SendToHost(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str())) &&
-        SendToHost(edit, WM_KEYDOWN, VK_RETURN, 0)) {
-        Sleep(10);
-        SendToHost(edit, WM_KEYUP, VK_RETURN, 0);
-    }
+    TypeCommand(edit, DirectoryChangeText(path));
     SetForegroundWindow(host);
 }
 

@@ -44,6 +44,7 @@ TEST_F(ClicksTest, ButtonsDriveTheHostWhateverItsComboClassWindowStateOrPace)
         std::vector<std::string> targets;
         std::vector<std::string> lines;
         DWORD hangMs;  // busy for a moment, well within what the bar waits for an answer
+        DWORD busyAfterTextMs = 0;  // longer than the bar waits, with the first text typed
     } cases[] = {
         {"folders, typed unquoted", "", false, {"C:\\Program Files", "D:\\work"},
          {"return cd C:\\Program Files", "return cd D:\\work"}, 0},
@@ -51,6 +52,7 @@ TEST_F(ClicksTest, ButtonsDriveTheHostWhateverItsComboClassWindowStateOrPace)
         {"TComboBox", "TComboBox", false, {"C:\\users"}, {"return cd C:\\users"}, 0},
         {"minimised", "", true, {"C:\\windows"}, {"return cd C:\\windows"}, 0},
         {"slow host", "", false, {"C:\\windows"}, {"return cd C:\\windows"}, 250},
+        {"half-typed command", "", false, {"C:\\windows", "D:\\work"}, {"return cd D:\\work"}, 0, 1000},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -58,6 +60,7 @@ TEST_F(ClicksTest, ButtonsDriveTheHostWhateverItsComboClassWindowStateOrPace)
         HostOptions options;
         options.comboClass = c.comboClass;
         options.minimized = c.minimized;
+        options.busyAfterTextMs = c.busyAfterTextMs;
         StandInHost& host = own.StartHost(options);
         own.WriteQuorbelIni(Buttons(c.targets));
         own.StartQuorbel();
@@ -65,8 +68,10 @@ TEST_F(ClicksTest, ButtonsDriveTheHostWhateverItsComboClassWindowStateOrPace)
         if (c.hangMs) {
             ASSERT_TRUE(host.Hang(c.hangMs));
         }
-        for (std::size_t n = 0; n < c.targets.size(); ++n)
-            ClickButton(bar, static_cast<int>(n));
+        for (std::size_t n = 0; n < c.targets.size(); ++n) {  // each click handled, and the host caught up
+            SendWithTimeout(bar, WM_COMMAND, 100 + n, 0, kSoon);
+            EXPECT_TRUE(WaitUntil([&] { return TextOf(host.CommandLineEdit()) == ""; }, kSoon)) << n;
+        }
         for (const std::string& line : c.lines)
             EXPECT_TRUE(host.Log().WaitForLine(line, kSoon)) << line;
         EXPECT_EQ(host.Log().LinesStartingWith("return").size(), c.lines[0][0] == 'r' ? c.lines.size() : 0u);

@@ -1,5 +1,6 @@
 #include "tools/standin-host/CommandLine.h"
 
+#include <utility>
 #include <vector>
 
 namespace standin {
@@ -134,6 +135,8 @@ LRESULT CommandLine::EditHook::HandleMessage(UINT message, WPARAM wParam, LPARAM
     const LRESULT result = Default(message, wParam, lParam);
     if (MayChangeText(message))
         SyncCaption();
+    if (message == EM_REPLACESEL && busyAfterTextMs > 0)
+        Sleep(std::exchange(busyAfterTextMs, 0));
     return result;
 }
 

@@ -23,6 +23,9 @@ public:
     HWND Edit() const { return editHook_.hwnd(); }
 
     void SetText(const std::string& text) const;
+    // Once, right after text is put into the edit (EM_REPLACESEL), stops answering for
+    // `milliseconds` while its sender still waits for the answer.
+    void BusyOnceAfterText(DWORD milliseconds) { editHook_.busyAfterTextMs = milliseconds; }
     // Puts a command on top of the drop-down list, as a history of what was entered.
     void Remember(const std::string& text) const;
 
@@ -30,6 +33,7 @@ private:
     class EditHook : public fw::Subclass {
     public:
         ReturnHandler onReturn;
+        DWORD busyAfterTextMs = 0;
 
     protected:
         LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -81,6 +81,8 @@ bool ParseHostOptions(const std::vector<std::string>& arguments, HostOptions& op
             }
         } else if (name == "hang-at-start") {
             ok = ok && ParseDuration(value, options.hangAtStartMs);
+        } else if (name == "busy-after-text") {
+            ok = ok && ParseDuration(value, options.busyAfterTextMs);
         } else if (name == "hang-after") {
             long r[2];
             ok = ok && ParseIntegers(value, r, 2) && r[0] >= 0 && r[1] >= 0;

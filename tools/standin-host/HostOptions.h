@@ -19,6 +19,7 @@ struct HostOptions {
     DWORD hangAtStartMs = 0;
     DWORD hangAfterDelayMs = 0;
     DWORD hangAfterMs = 0;
+    DWORD busyAfterTextMs = 0;
 };
 
 // Fills `options` from the arguments (without the program name). On a malformed or

@@ -139,6 +139,7 @@ bool HostWindow::OnCreate()
     right_.SetFolder("C:\\");
     if (!options_.commandLineText.empty())
         commandLine_.SetText(options_.commandLineText);
+    commandLine_.BusyOnceAfterText(options_.busyAfterTextMs);
     return true;
 }
 

@@ -19,6 +19,8 @@
 //   --pos=X,Y,W,H         window position and size
 //   --hang-at-start=MS    stop answering messages for MS milliseconds once started
 //   --hang-after=DELAY,MS stop answering messages for MS milliseconds, DELAY ms after start
+//   --busy-after-text=MS  once, when text is first put into the command line, stop
+//                         answering for MS milliseconds before its sender gets the answer
 // On demand, message WM_APP + 1 (32769) with wParam MS makes it stop answering for MS
 // milliseconds; a SendMessage of it returns as the pause begins. Any number of copies
 // may run at once. A malformed option ends the program with exit code 2 (logged when

@@ -23,6 +23,8 @@ std::vector<std::string> ArgumentsFor(const HostOptions& options, const std::str
     if (options.rect)
         arguments.push_back("--pos=" + std::to_string(options.rect->left) + "," + std::to_string(options.rect->top) +
                             "," + std::to_string(options.rect->right) + "," + std::to_string(options.rect->bottom));
+    if (options.busyAfterTextMs)
+        arguments.push_back("--busy-after-text=" + std::to_string(options.busyAfterTextMs));
     return arguments;
 }
 

@@ -31,6 +31,7 @@ struct HostOptions {
     std::optional<std::string> commandLineText;  // --text
     bool minimized = false;                      // --minimized
     std::optional<RECT> rect;                    // --pos: left, top, and width, height in right, bottom
+    DWORD busyAfterTextMs = 0;                   // --busy-after-text
 };
 
 // A running stand-in host (tools/standin-host), started and owned by a Session.
