@@ -38,7 +38,10 @@ int main(int argc, char** argv)
         std::printf("%-46s %10d\n", "bar not hidden with the host minimised", soak.missedHide);
         std::printf("%-46s %10.1f -> %.1f KB\n", "private memory", soak.before.privateBytes / 1024.0,
                     soak.after.privateBytes / 1024.0);
-        std::printf("%-46s %10d -> %d\n", "GDI objects", soak.before.gdiObjects, soak.after.gdiObjects);
+        if (soak.before.gdiObjects < 0 || soak.after.gdiObjects < 0)
+            std::printf("%-46s %10s  (no count in this build)\n", "GDI objects", "unmeasured");
+        else
+            std::printf("%-46s %10d -> %d\n", "GDI objects", soak.before.gdiObjects, soak.after.gdiObjects);
         std::printf("%-46s %10d -> %d\n", "windows", soak.before.windows, soak.after.windows);
         const bool flat = soak.after.gdiObjects <= soak.before.gdiObjects && soak.after.windows <= soak.before.windows;
         return soak.missedGlue == 0 && soak.missedHide == 0 && flat ? 0 : 1;

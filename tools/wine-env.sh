@@ -19,9 +19,31 @@ quorbel_wine_loader_for() {
   esac
 }
 
-# True when this machine can run 32-bit Windows programs under Wine at native speed.
+# True when this machine runs 32-bit Windows programs: one is built and run in a copy of
+# the template prefix given (made if need be). That the 32-bit loader prints its version
+# proves little: a kernel can start 32-bit code and still refuse what a 32-bit Windows
+# process needs of it (some forbid the LDT entries Wine sets up for one).
 quorbel_wine32_works() {
-  [ -x "$QUORBEL_WINE32" ] && "$QUORBEL_WINE32" --version >/dev/null 2>&1
+  [ -x "$QUORBEL_WINE32" ] && command -v i686-w64-mingw32-gcc >/dev/null || return 1
+  quorbel_ensure_template "$1" || return 1
+  local dir rc=1
+  dir=$(mktemp -d)
+  printf 'int main(void) { return 42; }\n' > "$dir/probe.c"
+  if i686-w64-mingw32-gcc -o "$dir/probe.exe" "$dir/probe.c" 2>/dev/null; then
+    mkdir "$dir/prefix"
+    quorbel_clone_prefix "$(realpath -m "$1")" "$dir/prefix"
+    (
+      export WINEPREFIX=$dir/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+      unset DISPLAY
+      timeout 60 "$QUORBEL_WINE32" "$dir/probe.exe" >/dev/null 2>&1
+      rc=$?
+      timeout 20 "$QUORBEL_WINESERVER" -k >/dev/null 2>&1
+      exit $rc
+    )
+    rc=$?
+  fi
+  rm -rf "$dir"
+  [ "$rc" -eq 42 ]
 }
 
 # Settings every test prefix carries:

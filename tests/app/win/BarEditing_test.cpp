@@ -43,12 +43,7 @@ protected:
         DialogScript script([&](DialogScript& s) {
             HWND bar = nullptr;
             s.WaitUntil([&] {
-                EnumThreadWindows(thread, [](HWND window, LPARAM found) {
-                    wchar_t name[16];
-                    if (GetClassNameW(window, name, 16) && lstrcmpW(name, L"#32770") == 0 && !GetWindowTextLengthW(window))
-                        *reinterpret_cast<HWND*>(found) = window;
-                    return TRUE;
-                }, reinterpret_cast<LPARAM>(&bar));
+                EnumThreadWindows(thread, FindBar, reinterpret_cast<LPARAM>(&bar));
                 return bar && ToolbarOf(bar);
             }, "the bar and its toolbar");
             try {
@@ -63,6 +58,15 @@ protected:
         BarWindow bar(owner_.hwnd());
         bar.DoModal();
         failure_ = script.Finish();
+    }
+
+    // The bar is the thread's dialog without a caption.
+    static BOOL CALLBACK FindBar(HWND window, LPARAM found)
+    {
+        wchar_t name[16];
+        if (GetClassNameW(window, name, 16) && lstrcmpW(name, L"#32770") == 0 && !GetWindowTextLengthW(window))
+            *reinterpret_cast<HWND*>(found) = window;
+        return TRUE;
     }
 
     // Asked afresh each time: a reload makes a new toolbar.

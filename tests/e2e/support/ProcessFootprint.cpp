@@ -40,6 +40,12 @@ int CountGdiObjects(HANDLE process)
     return live;
 }
 
+BOOL CALLBACK CountWindow(HWND, LPARAM count)
+{
+    ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
 }  // namespace
 
 Footprint FootprintOf(HANDLE process, DWORD processId)
@@ -54,8 +60,7 @@ Footprint FootprintOf(HANDLE process, DWORD processId)
     footprint.gdiObjects = CountGdiObjects(process);
     for (HWND window : TopLevelWindowsOf(processId)) {
         ++footprint.windows;
-        EnumChildWindows(window, [](HWND, LPARAM count) -> BOOL { return ++*reinterpret_cast<int*>(count) > 0; },
-                         reinterpret_cast<LPARAM>(&footprint.windows));
+        EnumChildWindows(window, CountWindow, reinterpret_cast<LPARAM>(&footprint.windows));
     }
     return footprint;
 }

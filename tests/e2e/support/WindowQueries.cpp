@@ -10,18 +10,23 @@ namespace quorbel::e2e {
 
 namespace {
 
+struct Collection {
+    std::function<bool(HWND)> keep;
+    std::vector<HWND> windows;
+};
+
+BOOL CALLBACK CollectKept(HWND window, LPARAM data)
+{
+    auto* c = reinterpret_cast<Collection*>(data);
+    if (c->keep(window))
+        c->windows.push_back(window);
+    return TRUE;
+}
+
 std::vector<HWND> TopLevelWindows(std::function<bool(HWND)> keep)
 {
-    struct Collection {
-        std::function<bool(HWND)> keep;
-        std::vector<HWND> windows;
-    } collection{std::move(keep), {}};
-    EnumWindows([](HWND window, LPARAM data) -> BOOL {
-        auto* c = reinterpret_cast<Collection*>(data);
-        if (c->keep(window))
-            c->windows.push_back(window);
-        return TRUE;
-    }, reinterpret_cast<LPARAM>(&collection));
+    Collection collection{std::move(keep), {}};
+    EnumWindows(CollectKept, reinterpret_cast<LPARAM>(&collection));
     return collection.windows;
 }
 

@@ -274,15 +274,6 @@ TEST_F(RegistryRowsTest, RowsOfTheMenuTheManagementRowAndUnknownIds)
 // Every row kind, selected and not: what a message selects into the menu's DC, it puts back.
 TEST_F(RegistryRowsTest, NoGdiObjectOutlivesAMessageAndTheDcIsLeftAsFound)
 {
-    // The count must see a single object, or a flat count proves nothing.
-    const int start = test::LiveGdiObjects();
-    ASSERT_GE(start, 0);
-    {
-        const fw::Brush probe(CreateSolidBrush(RGB(1, 1, 1)));
-        ASSERT_EQ(test::LiveGdiObjects(), start + 1);
-    }
-    ASSERT_EQ(test::LiveGdiObjects(), start);
-
     const Canvas canvas;
     SetBkMode(canvas.dc(), OPAQUE);
     SetTextColor(canvas.dc(), RGB(1, 2, 3));
@@ -294,11 +285,18 @@ TEST_F(RegistryRowsTest, NoGdiObjectOutlivesAMessageAndTheDcIsLeftAsFound)
         Measure(id);
         Draw(canvas, id, (i / 4) % 2 ? ODS_SELECTED : 0);
     }
-    EXPECT_EQ(test::LiveGdiObjects(), before);
     EXPECT_EQ(GetBkMode(canvas.dc()), OPAQUE);
     EXPECT_EQ(GetTextColor(canvas.dc()), RGB(1, 2, 3));
     EXPECT_EQ(GetCurrentObject(canvas.dc(), OBJ_FONT), font);
     EXPECT_EQ(GetCurrentObject(canvas.dc(), OBJ_BRUSH), brush);
+
+    if (before < 0 && sizeof(void*) == 4)
+        GTEST_SKIP() << "no GDI object count: Wine gives a 32-bit process neither GetGuiResources nor a handle table";
+    ASSERT_GE(before, 0);
+    EXPECT_EQ(test::LiveGdiObjects(), before);
+    // The count must see a single object, or a flat count proves nothing.
+    const fw::Brush probe(CreateSolidBrush(RGB(1, 1, 1)));
+    EXPECT_EQ(test::LiveGdiObjects(), before + 1);
 }
 
 }  // namespace

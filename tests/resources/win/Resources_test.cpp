@@ -19,6 +19,8 @@ using Child = std::tuple<int, std::wstring, std::wstring>;  // id, class, text
 
 class ResourcesTest : public ::testing::Test {
 protected:
+    static INT_PTR CALLBACK NoHandling(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+
     static void SetUpTestSuite()
     {
         const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_LISTVIEW_CLASSES};
@@ -92,8 +94,7 @@ TEST_F(ResourcesTest, TemplatesHoldTheirControlsWithTheKoreanTextsInTabOrder)
     for (const auto& t : templates) {
         SCOPED_TRACE(t.id);
         // Unshown, with nothing of the program's own behind it.
-        const HWND dialog = CreateDialogParamW(module_, MAKEINTRESOURCEW(t.id), nullptr,
-                                               [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+        const HWND dialog = CreateDialogParamW(module_, MAKEINTRESOURCEW(t.id), nullptr, NoHandling, 0);
         ASSERT_NE(dialog, nullptr);
         wchar_t caption[64] = {};
         GetWindowTextW(dialog, caption, 64);

@@ -16,17 +16,17 @@ bool HasClass(HWND window, const wchar_t* name)
     return GetClassNameW(window, found, 32) && lstrcmpiW(found, name) == 0;
 }
 
+BOOL CALLBACK CollectVisibleDialog(HWND window, LPARAM list)
+{
+    if (IsWindowVisible(window) && HasClass(window, L"#32770"))
+        reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    return TRUE;
+}
+
 std::vector<HWND> VisibleDialogsOf(DWORD thread)
 {
     std::vector<HWND> found;
-    EnumThreadWindows(
-        thread,
-        [](HWND window, LPARAM list) {
-            if (IsWindowVisible(window) && HasClass(window, L"#32770"))
-                reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    EnumThreadWindows(thread, CollectVisibleDialog, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 
