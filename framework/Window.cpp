@@ -98,6 +98,25 @@ void Subclass::Detach()
     }
 }
 
+void Subclass::AfterMessage(std::function<void()> work)
+{
+    deferredWork_ = std::move(work);
+    if (messageDepth_ == 0)
+        RunDeferredWork();
+}
+
+void Subclass::RunDeferredWork()
+{
+    // Taken out first: the work may rebuild the control, whose messages come back here.
+    const std::function<void()> work = std::move(deferredWork_);
+    deferredWork_ = nullptr;
+    try {
+        work();
+    } catch (...) {
+        // Nothing may unwind through the system's dispatching code.
+    }
+}
+
 LRESULT Subclass::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     return Default(message, wParam, lParam);
@@ -113,15 +132,21 @@ LRESULT CALLBACK Subclass::SubclassProc(HWND window, UINT message, WPARAM wParam
 {
     auto* self = reinterpret_cast<Subclass*>(data);
     LRESULT result;
+    ++self->messageDepth_;
     try {
         result = self->HandleMessage(message, wParam, lParam);
     } catch (...) {
         result = DefSubclassProc(window, message, wParam, lParam);
     }
+    --self->messageDepth_;
     if (message == WM_NCDESTROY) {
         RemoveWindowSubclass(window, SubclassProc, 0);
         self->hwnd_ = nullptr;
     }
+    // The control's own procedure has returned: what had to wait for it runs now, as
+    // any window may destroy itself in a handler of its own.
+    if (self->messageDepth_ == 0 && self->deferredWork_)
+        self->RunDeferredWork();
     return result;
 }
 

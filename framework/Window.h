@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
+
 namespace fw {
 
 // A window of a class registered by the program. The object is bound to its window at
@@ -49,6 +51,14 @@ public:
     void Detach();
     HWND hwnd() const { return hwnd_; }
 
+    // Runs `work` now, or, while a message of the window is being handled, once the
+    // outermost one has returned. A control goes on using its own data after a message
+    // it sent out comes back (a toolbar after the WM_COMMAND of a click), so work that
+    // destroys or rebuilds the control must wait until the control's procedure has left
+    // the stack. Work asked for again before then replaces the earlier request: it runs
+    // once.
+    void AfterMessage(std::function<void()> work);
+
 protected:
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
@@ -56,8 +66,11 @@ protected:
 private:
     static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                          UINT_PTR id, DWORD_PTR data);
+    void RunDeferredWork();
 
     HWND hwnd_ = nullptr;
+    int messageDepth_ = 0;  // messages of the window being handled, nested
+    std::function<void()> deferredWork_;
 };
 
 }  // namespace fw

@@ -1,6 +1,7 @@
 #include "toolbar/ButtonInsertion.h"
 
 #include <algorithm>
+#include <set>
 
 #include "config/ConfigNames.h"
 #include "config/IniPath.h"
@@ -23,7 +24,8 @@ bool SameName(const std::string& a, const std::string& b)
     });
 }
 
-bool Contains(const std::vector<std::string>& names, const std::string& name)
+template <typename Names>
+bool Contains(const Names& names, const std::string& name)
 {
     return std::any_of(names.begin(), names.end(),
                        [&](const std::string& n) { return SameName(n, name); });
@@ -34,13 +36,11 @@ bool Contains(const std::vector<std::string>& names, const std::string& name)
 ButtonInsertion ButtonInsertion::Insert(int position, const std::string& folderPath)
 {
     const std::string path = IniPath(kMainIniFile);
-    const int count = ButtonCount();
+    const std::set<std::string> names = MainSectionNames();
+    const int count = ButtonCount(names);
 
     ButtonInsertion insertion;
     insertion.position_ = std::clamp(position, 0, count);
-
-    std::vector<std::string> names;
-    ListSectionNames(path, names);
     insertion.mainExisted_ = Contains(names, kMainSection);
     for (int n = insertion.position_; n <= count; ++n) {
         SavedSection saved;

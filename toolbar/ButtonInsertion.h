@@ -11,10 +11,10 @@ namespace quorbel {
 // and main/size are restored as they were, and sections it created are removed again.
 class ButtonInsertion {
 public:
-    // Opens a gap at `position` (clamped to 0 .. count) by moving the buttons from there
-    // on one place to the right, writes the new folder button there (sFolderPath,
-    // sButtonText = the folder's last path part, a new subkey; no iCommand) and raises
-    // main/size by one.
+    // Opens a gap at `position` (clamped to 0 .. ButtonCount()) by moving the buttons
+    // from there on one place to the right, writes the new folder button there
+    // (sFolderPath, sButtonText = the folder's last path part, a new subkey; no iCommand)
+    // and sets main/size to the new number of buttons.
     static ButtonInsertion Insert(int position, const std::string& folderPath);
 
     int Position() const { return position_; }

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "toolbar/ButtonSections.h"
 #include "toolbar/FolderButton.h"
 
 namespace quorbel {
@@ -13,10 +14,6 @@ namespace quorbel {
 inline constexpr int kFirstButtonCommand = 100;
 inline constexpr int kLastButtonCommand = 200;
 inline constexpr int kHintButtonCommand = 99;
-
-// A hand-edited `size` can be anything; no screen shows more buttons than this, and no
-// section past it is read.
-inline constexpr int kMaxButtons = 256;
 
 // Images of the strip: a button without folder-menu entries, and one with entries (the
 // hint button of an empty bar uses the latter too).
@@ -37,14 +34,11 @@ struct ButtonLoad {
     std::vector<FolderButton> records;   // one per position, in step with `faces`
 };
 
-// How many button sections a `size` value stands for.
-int ButtonCountFromSize(int size);
-
 // Reads `size` and every button section of the main INI file. A section without a
 // SubmenuKey gets a new one, written at once (also a section that is then rejected).
 // `reportInvalid` is called once for every section with neither a command number nor a
-// folder path, at the moment it is met. Trailing sections that do not exist at all are
-// not counted, and nothing is written into a section that does not exist.
+// folder path, at the moment it is met. The buttons are those of `ButtonCount`; nothing
+// is written into a section that does not exist.
 ButtonLoad LoadButtonModel(const std::function<void()>& reportInvalid);
 
 }  // namespace quorbel

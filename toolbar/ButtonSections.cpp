@@ -1,5 +1,8 @@
 #include "toolbar/ButtonSections.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "config/ConfigNames.h"
 #include "config/IniPath.h"
 #include "config/IniSection.h"
@@ -18,8 +21,24 @@ IniSection MainSection()
 
 int ButtonCount()
 {
-    const int count = MainSection().ReadInt(key::kSize, 0);
-    return count < 0 ? 0 : count;
+    return ButtonCount(MainSectionNames());
+}
+
+std::set<std::string> MainSectionNames()
+{
+    std::vector<std::string> names;
+    ListSectionNames(IniPath(kMainIniFile), names);
+    return std::set<std::string>(names.begin(), names.end());
+}
+
+int ButtonCount(const std::set<std::string>& sectionNames)
+{
+    // Bounded first: the sections behind the count are looked up one by one. Button
+    // sections are named by plain decimal digits, so their names compare exactly.
+    int count = std::clamp(MainSection().ReadInt(key::kSize, 0), 0, kMaxButtons);
+    while (count > 0 && !sectionNames.count(std::to_string(count - 1)))
+        --count;
+    return count;
 }
 
 std::string ButtonSubmenuKey(int position)

@@ -1,4 +1,5 @@
 #pragma once
+#include <set>
 #include <string>
 
 namespace quorbel {
@@ -8,8 +9,20 @@ namespace quorbel {
 // behind it. Sections at or beyond the count may linger from earlier deletions; they are
 // never read, and a move overwrites them whole.
 
-// main/size; a negative count from a hand edit reads as an empty bar.
+// A hand-edited `size` can be anything; no screen shows more buttons than this, and no
+// section past it is read.
+inline constexpr int kMaxButtons = 256;
+
+// How many buttons the file stands for: main/size bounded to 0 .. kMaxButtons (a
+// negative count reads as an empty bar), less the trailing sections that do not stand
+// in the file at all (a count typed larger than the sections written). The load and
+// every edit work on this one count, so an edit changes exactly the bar the user sees.
 int ButtonCount();
+
+// The names of the sections that stand in the main INI file now, and `ButtonCount` for
+// a caller that has them already.
+std::set<std::string> MainSectionNames();
+int ButtonCount(const std::set<std::string>& sectionNames);
 
 // The `subkey` of button section `position`; empty when it has none.
 std::string ButtonSubmenuKey(int position);

@@ -97,8 +97,14 @@ void BarWindow::FitToToolbar(bool initial)
 
 void BarWindow::ReloadButtons()
 {
-    toolbar_.LoadButtons();
-    FitToToolbar(false);
+    // A left click runs the host command inside the toolbar's WM_LBUTTONUP, and while
+    // the bar waits on the host a message sent by another program (a settings change)
+    // can ask for a reload: rebuilding the buttons then would destroy the toolbar under
+    // its own procedure. The reload waits until the toolbar's message has returned.
+    toolbar_.AfterMessage([this] {
+        toolbar_.LoadButtons();
+        FitToToolbar(false);
+    });
 }
 
 void BarWindow::SaveGlueOffset()

@@ -37,6 +37,7 @@ public:
     bool ActivateButton(int index, bool showMenu);
 
     // LoadButtons followed by FitToToolbar(false): the bar shows what the files hold.
+    // Asked for while a toolbar message is being handled, it runs once that has returned.
     void ReloadButtons() override;
 
     // What the folder menu's choices do (besides ReloadButtons).

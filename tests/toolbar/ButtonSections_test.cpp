@@ -82,6 +82,23 @@ TEST_F(ButtonSectionsTest, InsertIntoAnEmptyBarAndTakeBackOfHandWrittenFiles)
     }
 }
 
+// A count typed larger than the sections written stands for the buttons the bar shows:
+// a new button lands right after them, and every edit leaves the file describing the bar.
+TEST_F(ButtonSectionsTest, EditsWorkOnTheButtonsTheBarShows)
+{
+    for (const std::string size : {"5", "2147483647"}) {
+        std::string before = Bar({Button("A"), Button("B")});
+        before.replace(before.find("size=2"), 6, "size=" + size);
+        folder_.WriteMain(before);
+        const ButtonInsertion insertion = ButtonInsertion::Insert(9, "E:\\new");
+        EXPECT_EQ(Main(), Crlf(Bar({Button("A"), Button("B"), kNew}))) << size;
+        insertion.TakeBack();
+        EXPECT_EQ(Main(), Crlf(before)) << size;
+        ASSERT_TRUE(DeleteButton(1, "KB"));
+        EXPECT_EQ(Main(), Crlf(Bar({Button("A")}, "[1]\n" + Button("B")))) << size;
+    }
+}
+
 TEST_F(ButtonSectionsTest, DeleteClosesTheGapAndDropsTheButtonsFolderEntries)
 {
     const Texts buttons = {Button("A", 5), Button("B"), Button("C")};

@@ -43,10 +43,10 @@ UINT AskDropChoice(HWND bar, bool offerSubmenu)
 LRESULT BarWindow::OnFolderDropped(int position)
 {
     SetForegroundWindow(hwnd());
+    // The count the load showed, not `size` as typed: the drop lands right after the
+    // buttons the user sees, and the dialogs open below the one it goes beside.
     const DropPlan plan = PlanDrop(position, ButtonCount());
-    // A drop beside the buttons adds after the last one: place the dialog below it.
-    const int anchorButton = plan.anchor >= 0 ? plan.anchor : toolbar_.ButtonCount() - 1;
-    const Rect anchor = ButtonScreenRect(plan.askUser ? anchorButton : position);
+    const Rect anchor = ButtonScreenRect(plan.askUser ? plan.anchor : position);
 
     if (plan.askUser) {
         const UINT choice = AskDropChoice(hwnd(), plan.offerSubmenu);

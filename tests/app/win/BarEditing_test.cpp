@@ -29,6 +29,25 @@ const char kThreeButtons[] = "[main]\nsize=3\nbTray=2\nbGlue=1\n"
                              "[1]\nsButtonText=B\nsFolderPath=C:\\b\nsubkey=KB\n"
                              "[2]\nsButtonText=C\niCommand=2001\nsFolderPath=C:\\c\nsubkey=KC\n";
 
+// A host that, asked to run a command number, has a settings change sent to the bar
+// while the bar waits for the answer, and notes whether the toolbar clicked is still
+// there once the bar has handled it.
+struct ReloadingHost {
+    HWND bar = nullptr;
+    HWND clicked = nullptr;
+    bool clickedSurvived = false;
+};
+
+LRESULT CALLBACK ReloadingHostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto* host = reinterpret_cast<ReloadingHost*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (message != WM_USER + 51 || !host)
+        return DefWindowProcW(window, message, wParam, lParam);
+    SendMessageW(host->bar, WM_SETTINGCHANGE, 0, 0);
+    host->clickedSurvived = IsWindow(host->clicked) != FALSE;
+    return 0;
+}
+
 class BarEditingTest : public ::testing::Test {
 protected:
     // Runs the bar modally on this thread while `steps` play the user on another, given
@@ -266,6 +285,36 @@ TEST_F(BarEditingTest, DroppedFolderIntoAButtonsMenuTakesTheLowestFreeKeyAsTheLa
     const std::string text = test::ReadFileBytes(folder_.SubmenuIni());
     EXPECT_LT(text.find("2=z"), text.find("1=photos"));
     EXPECT_EQ(Value(kMainSection, key::kSize, folder_.MainIni()), "3");
+}
+
+// A left click runs the host command inside the toolbar's WM_LBUTTONUP; a reload asked
+// for while the bar waits on the host must not pull the toolbar from under it.
+TEST_F(BarEditingTest, ReloadDuringAClickWaitsUntilTheClickReturns)
+{
+    ReloadingHost host;
+    int buttonsAfter = 0;
+    RunBar("[main]\nsize=1\nbTray=2\n[0]\niCommand=2001\n", "", [&](DialogScript& s, HWND bar) {
+        const WNDCLASSW hostClass{0, ReloadingHostProc, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                  L"TTOTAL_CMD"};
+        RegisterClassW(&hostClass);
+        const HWND window = CreateWindowW(L"TTOTAL_CMD", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&host));
+        host.bar = bar;
+        host.clicked = ToolbarOf(bar);
+        // Reloaded now, the bar would show a second button.
+        folder_.WriteMain("[main]\nsize=2\nbTray=2\n[0]\niCommand=2001\n[1]\niCommand=2002\n");
+        s.WaitUntil([&] { return IsWindowVisible(bar) != FALSE; }, "the bar shown");
+        RECT button{};
+        s.Send(host.clicked, TB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&button));
+        const LPARAM at = MAKELPARAM(button.left + 2, button.top + 2);
+        s.Send(host.clicked, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        s.Send(host.clicked, WM_LBUTTONUP, 0, at);
+        buttonsAfter = static_cast<int>(s.Send(ToolbarOf(bar), TB_BUTTONCOUNT));
+        DestroyWindow(window);
+    });
+    ASSERT_EQ(failure_, "");
+    EXPECT_TRUE(host.clickedSurvived);
+    EXPECT_EQ(buttonsAfter, 2) << "the reload runs once the click has returned";
 }
 
 }  // namespace
