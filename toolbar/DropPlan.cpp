@@ -1,5 +1,7 @@
 #include "toolbar/DropPlan.h"
 
+#include "toolbar/ButtonSections.h"
+
 namespace quorbel {
 
 DropPlan PlanDrop(int hitPosition, int buttonCount)
@@ -8,6 +10,7 @@ DropPlan PlanDrop(int hitPosition, int buttonCount)
     if (buttonCount <= 0)
         return plan;
     plan.askUser = true;
+    plan.offerButton = buttonCount < kMaxButtons;
     if (hitPosition >= 0 && hitPosition < buttonCount) {
         plan.offerSubmenu = true;
         plan.anchor = hitPosition;

@@ -10,6 +10,9 @@ struct DropPlan {
     // "아래 메뉴로 추가" needs a button to add to: only a drop on a button offers it
     // (the shell greys the item otherwise).
     bool offerSubmenu = false;
+    // "옆에 버튼으로 추가" needs room: a bar that shows as many buttons as it can would
+    // hide the new one past its end, where a later delete would lose it.
+    bool offerButton = false;
     // The button the dialogs are placed below and whose menu gets the entry; -1 for none.
     int anchor = -1;
     // Where "옆에 버튼으로 추가" puts the new button.

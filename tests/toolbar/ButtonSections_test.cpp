@@ -136,16 +136,18 @@ TEST(PlanDrop, DecidesWhereADroppedFolderCanGo)
 {
     const struct {
         int hit, count;
-        bool ask, offerSubmenu;
+        bool ask, offerSubmenu, offerButton;
         int anchor, newPosition;
-    } cases[] = {{-1, 0, false, false, -1, 0}, {4, 0, false, false, -1, 0}, {0, 3, true, true, 0, 1},
-                 {2, 3, true, true, 2, 3},
+    } cases[] = {{-1, 0, false, false, false, -1, 0}, {4, 0, false, false, false, -1, 0},
+                 {0, 3, true, true, true, 0, 1}, {2, 3, true, true, true, 2, 3},
                  // Beside the buttons: after the last one, never over an existing section.
-                 {-1, 3, true, false, 2, 3},   {3, 3, true, false, 2, 3},   {-7, 1, true, false, 0, 1}};
+                 {-1, 3, true, false, true, 2, 3}, {3, 3, true, false, true, 2, 3}, {-7, 1, true, false, true, 0, 1},
+                 // A full bar takes no more buttons; its menus still take folders.
+                 {0, kMaxButtons - 1, true, true, true, 0, 1}, {0, kMaxButtons, true, true, false, 0, 1}};
     for (const auto& c : cases) {
         const DropPlan plan = PlanDrop(c.hit, c.count);
-        EXPECT_EQ(std::tie(plan.askUser, plan.offerSubmenu, plan.anchor, plan.newPosition),
-                  std::tie(c.ask, c.offerSubmenu, c.anchor, c.newPosition))
+        EXPECT_EQ(std::tie(plan.askUser, plan.offerSubmenu, plan.offerButton, plan.anchor, plan.newPosition),
+                  std::tie(c.ask, c.offerSubmenu, c.offerButton, c.anchor, c.newPosition))
             << c.hit << "," << c.count;
     }
 }

@@ -28,12 +28,14 @@ constexpr fw::MenuItemSpec kDropMenu[] = {
 };
 
 // Asks what to do with the folder; the menu is gone before anything is opened.
-UINT AskDropChoice(HWND bar, bool offerSubmenu)
+UINT AskDropChoice(HWND bar, const DropPlan& plan)
 {
     POINT cursor;
     GetCursorPos(&cursor);
     const fw::Menu menu = fw::BuildPopupMenu(kDropMenu);
-    if (!offerSubmenu)
+    if (!plan.offerButton)
+        EnableMenuItem(menu.get(), kAddBeside, MF_BYCOMMAND | MF_GRAYED);
+    if (!plan.offerSubmenu)
         EnableMenuItem(menu.get(), kAddToMenu, MF_BYCOMMAND | MF_GRAYED);
     return static_cast<UINT>(TrackPopupMenu(menu.get(), TPM_RETURNCMD, cursor.x, cursor.y, 0, bar, nullptr));
 }
@@ -49,7 +51,7 @@ LRESULT BarWindow::OnFolderDropped(int position)
     const Rect anchor = ButtonScreenRect(plan.askUser ? plan.anchor : position);
 
     if (plan.askUser) {
-        const UINT choice = AskDropChoice(hwnd(), plan.offerSubmenu);
+        const UINT choice = AskDropChoice(hwnd(), plan);
         if (choice == 0)
             return 0;
         if (choice == kAddToMenu) {
