@@ -7,12 +7,19 @@
 // already in memory, which splits the cost between reading the file and drawing the
 // rows. Prints medians and spreads.
 //
+// In the same run, the menu hotkey: from the key press (Ctrl+Alt+Q sent as hardware
+// input, which the window system turns into WM_HOTKEY) until the keyboard menu of a
+// ten-button bar, three of its buttons with that 20-row folder menu as submenus, is on
+// screen. Opening it reads all three folder menus and registers their 63 rows.
+//
 //   wine-run bench_folder_menu_open.exe
 
 #include <windows.h>
 
 #include <cstdio>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "bench/support/Stats.h"
 #include "framework/Handles.h"
@@ -20,6 +27,7 @@
 #include "menus/MenuItemRegistry.h"
 #include "menus/win/FolderMenuPopup.h"
 #include "menus/win/FolderMenuRows.h"
+#include "menus/win/OpenKeyboardMenu.h"
 #include "menus/win/OpenFolderMenu.h"
 #include "tests/support/ProgramFolder.h"
 #include "toolbar/Submenu.h"
@@ -34,6 +42,8 @@ constexpr int kRuns = 40;
 constexpr UINT kOpenDecorated = WM_APP + 1;
 constexpr UINT kOpenPlain = WM_APP + 2;
 constexpr UINT kOpenDecoratedInMemory = WM_APP + 3;
+constexpr int kBarButtons = 10;
+constexpr int kHotkeyId = 1;
 
 std::string Label(int i)
 {
@@ -74,6 +84,19 @@ void WriteSubmenuFile(const quorbel::test::ProgramFolder& folder)
     SetFileTime(file.get(), &hourAgo, &hourAgo, &hourAgo);
 }
 
+// Ctrl+Alt+Q pressed or let go, as hardware input.
+void SendCtrlAltQ(DWORD flags)
+{
+    INPUT keys[3]{};
+    const WORD codes[3] = {VK_CONTROL, VK_MENU, 'Q'};
+    for (int i = 0; i < 3; ++i) {
+        const WORD code = codes[flags & KEYEVENTF_KEYUP ? 2 - i : i];
+        keys[i].type = INPUT_KEYBOARD;
+        keys[i].ki = KEYBDINPUT{code, static_cast<WORD>(MapVirtualKeyW(code, MAPVK_VK_TO_VSC)), flags, 0, 0};
+    }
+    SendInput(3, keys, sizeof(INPUT));
+}
+
 class NoActions : public quorbel::FolderMenuActions {
 public:
     void ChangeDirectory(const std::string&) override {}
@@ -92,15 +115,34 @@ public:
         button_.caption = "bench";
         button_.submenuKey = "bench";
         entries_ = quorbel::LoadSubmenu(button_.submenuKey);
+        for (int i = 0; i < kBarButtons; ++i) {
+            FolderButton button{"Button " + std::to_string(i), "C:\\projects", 0, i % 3 == 0 ? "bench" : "none"};
+            bar_.push_back(button);
+        }
+        RegisterHotKey(hwnd(), kHotkeyId, MOD_CONTROL | MOD_ALT | MOD_NOREPEAT, 'Q');
     }
 
     // Microseconds from posting `open` to the menu on screen.
     double Measure(UINT open)
     {
+        return MeasureOpening([&] { PostMessageW(hwnd(), open, 0, 0); });
+    }
+
+    // Microseconds from pressing the hotkey to the keyboard menu on screen.
+    double MeasureHotkey()
+    {
+        const double shown = MeasureOpening([] { SendCtrlAltQ(0); });
+        SendCtrlAltQ(KEYEVENTF_KEYUP);
+        return shown;
+    }
+
+private:
+    double MeasureOpening(const std::function<void()>& open)
+    {
         shown_ = 0;
         done_ = false;
         const double start = quorbel::bench::NowMicroseconds();
-        PostMessageW(hwnd(), open, 0, 0);
+        open();
         MSG msg;
         while (!done_ && GetMessageW(&msg, nullptr, 0, 0)) {
             TranslateMessage(&msg);
@@ -121,6 +163,9 @@ protected:
             return 0;
         case kOpenDecoratedInMemory:
             OnOpenDecoratedInMemory();
+            return 0;
+        case WM_HOTKEY:
+            OnHotkey();
             return 0;
         case WM_ENTERIDLE:
             OnEnterIdle(wParam);
@@ -158,6 +203,15 @@ private:
         done_ = true;
     }
 
+    // What the bar does on its hotkey, up to the choice.
+    void OnHotkey()
+    {
+        POINT at{};
+        GetCursorPos(&at);
+        quorbel::OpenKeyboardMenu(bar_, at, hwnd());
+        done_ = true;
+    }
+
     void OnOpenPlain()
     {
         POINT at{};
@@ -179,6 +233,7 @@ private:
     }
 
     FolderButton button_;
+    std::vector<FolderButton> bar_;
     quorbel::SubmenuEntries entries_;
     NoActions actions_;
     double shown_ = 0;
@@ -195,17 +250,19 @@ int main()
 
     SetCursorPos(200, 150);
     MenuOwner owner;
-    Samples decorated, inMemory, plain;
+    Samples decorated, inMemory, plain, hotkey;
     for (int run = 0; run < kWarmUps + kRuns; ++run) {
         // Interleaved, so that drift on a shared machine touches all alike.
         const double d = owner.Measure(kOpenDecorated);
         const double m = owner.Measure(kOpenDecoratedInMemory);
         const double p = owner.Measure(kOpenPlain);
+        const double h = owner.MeasureHotkey();
         if (run < kWarmUps)
             continue;
         decorated.Add(d);
         inMemory.Add(m);
         plain.Add(p);
+        hotkey.Add(h);
     }
 
     quorbel::bench::PrintHeader("right-click message to folder menu on screen, 20 rows and the management row");
@@ -213,5 +270,9 @@ int main()
     quorbel::bench::PrintRow("decorated, entries already in memory", inMemory, "ms", 1e-3);
     quorbel::bench::PrintRow("plain popup of the same texts (floor)", plain, "ms", 1e-3);
     std::printf("%-46s %10.2f\n", "decorated / plain, medians", decorated.Median() / plain.Median());
+
+    quorbel::bench::PrintHeader("menu hotkey pressed to keyboard menu on screen, against the right click above");
+    quorbel::bench::PrintRow("10 buttons, 3 with the 20-row menu (hotkey)", hotkey, "ms", 1e-3);
+    std::printf("%-46s %10.2f\n", "hotkey / right click, medians", hotkey.Median() / decorated.Median());
     return 0;
 }

@@ -17,6 +17,7 @@ inline constexpr char kGlueX[] = "iGlueX";
 inline constexpr char kGlueY[] = "iGlueY";
 inline constexpr char kTray[] = "bTray";
 inline constexpr char kDefaultDecoration[] = "default";
+inline constexpr char kMenuHotkey[] = "sMenuHotkey";
 
 // Keys of a button section.
 inline constexpr char kButtonText[] = "sButtonText";

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "menus/EntryText.h"
+#include "menus/KeyboardMenu.h"
 #include "menus/MenuDecoration.h"
 
 namespace quorbel {
@@ -80,7 +81,7 @@ FolderMenuChoice FolderMenu::Interpret(int commandId) const
 
 std::wstring_view FixedRowLabel(int itemId)
 {
-    if (itemId == FolderMenu::kManageId)
+    if (itemId == FolderMenu::kManageId || KeyboardMenu::IsManageId(itemId))
         return L"[순서/삭제/제목변경]";
     return {};
 }

@@ -56,7 +56,8 @@ private:
 
 // The management row's label is one of the program's own texts, drawn with the W
 // functions; entry labels are data in the system code page. The painter asks here
-// whether a row has such a fixed label (empty when it has not).
+// whether a row has such a fixed label (empty when it has not): the management row of a
+// right-click menu, or of any submenu of the keyboard menu.
 std::wstring_view FixedRowLabel(int itemId);
 
 }  // namespace quorbel

@@ -7,6 +7,7 @@
 #include "config/ConfigNames.h"
 #include "config/IniPath.h"
 #include "config/IniSection.h"
+#include "config/ProfileApi.h"
 #include "dialogs/win/OrderDialog.h"
 #include "framework/Handles.h"
 #include "framework/MenuTable.h"
@@ -230,6 +231,14 @@ bool BarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
         OnGlueTick();
         result = 0;
         return true;
+    case WM_HOTKEY:
+        OnMenuHotkey();
+        result = 0;
+        return true;
+    case WM_MENU_HOTKEY_FAILED:
+        hotkey_.ShowFailure();
+        result = 0;
+        return true;
     case WM_DESTROY:
         OnDestroy();
         return false;
@@ -246,11 +255,15 @@ bool BarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
 
 void BarWindow::OnGlueTick()
 {
+    // One version of the file for the glue settings and the hotkey's.
+    const OneReading reading;
     glue_.Tick(hwnd());
+    hotkey_.Follow(hwnd());
 }
 
 void BarWindow::OnDestroy()
 {
+    hotkey_.Release(hwnd());
     const Rect bar = WindowRectOf(hwnd());
     const IniSection settings = MainSettings();
     settings.WriteInt(key::kX, bar.left);

@@ -3,6 +3,7 @@
 
 #include "app/Geometry.h"
 #include "app/win/BarGlue.h"
+#include "app/win/BarHotkey.h"
 #include "app/win/TrayIcon.h"
 #include "framework/Dialog.h"
 #include "menus/FolderMenuActions.h"
@@ -83,6 +84,8 @@ private:
     void AddFolderAsButton(int position, const Rect& anchor);
     void OnMeasureItem(MEASUREITEMSTRUCT& measure);
     void OnDrawItem(const DRAWITEMSTRUCT& draw);
+    // WM_HOTKEY: the keyboard menu below the first button, and what its choice does.
+    void OnMenuHotkey();
 
     // Destroyed in reverse order: the tray icon goes first, then the toolbar.
     FolderToolBar toolbar_;
@@ -90,6 +93,7 @@ private:
     BarTrayIcon tray_;
     bool reloadPending_ = false;  // settings changed while the bar was hidden
     BarGlue glue_;
+    BarHotkey hotkey_;
 };
 
 }  // namespace quorbel

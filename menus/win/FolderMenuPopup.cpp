@@ -4,9 +4,14 @@ namespace quorbel {
 
 fw::Menu BuildFolderPopup(const FolderMenu& menu)
 {
+    return BuildFolderPopup(menu.Rows());
+}
+
+fw::Menu BuildFolderPopup(const std::vector<FolderMenuRow>& rows)
+{
     fw::Menu popup(CreatePopupMenu());
-    for (const FolderMenuRow& row : menu.Rows()) {
-        if (row.itemId != FolderMenu::kManageId)
+    for (const FolderMenuRow& row : rows) {
+        if (FixedRowLabel(row.itemId).empty())
             OutputDebugStringA(row.decoration.c_str());
         // No text and no item data: the painter finds the row through its id.
         const UINT flags = row.separator ? MF_SEPARATOR | MF_OWNERDRAW : MF_OWNERDRAW;

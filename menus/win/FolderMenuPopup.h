@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <vector>
+
 #include "framework/Handles.h"
 #include "menus/FolderMenu.h"
 
@@ -12,6 +14,8 @@ namespace quorbel {
 // decoration goes to the debugger output as the row is added, the program's only
 // diagnostic trace.
 fw::Menu BuildFolderPopup(const FolderMenu& menu);
+// The same for rows numbered by their caller (the keyboard menu's submenus).
+fw::Menu BuildFolderPopup(const std::vector<FolderMenuRow>& rows);
 
 // Tracks `popup` with its top-left corner at `at` and returns the chosen id, 0 when the
 // menu was dismissed. `owner` receives the rows' WM_MEASUREITEM and WM_DRAWITEM; the

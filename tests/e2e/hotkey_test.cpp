@@ -1,0 +1,74 @@
+// The menu hotkey in the running program, pressed on the X server as a user would: over
+// the host it opens the bar's buttons below the first one; over another program it is
+// not the bar's; held elsewhere it is reported; taken out of the file it is let go.
+#include "tests/e2e/support/E2eTest.h"
+
+namespace quorbel::e2e {
+namespace {
+
+const std::string kButtons = "[0]\nsButtonText=Work\nsFolderPath=C:\\work\nsubkey=k0\n[1]\niCommand=2001\nsubkey=k1\n";
+
+void PressKeys(std::vector<std::string> keys)
+{
+    keys.insert(keys.begin(), "key");
+    Process::Start("Z:\\usr\\bin\\xdotool", keys);
+}
+
+bool CombinationIsFree()
+{
+    return RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'Q') && UnregisterHotKey(nullptr, 1);
+}
+
+class HotkeyTest : public E2eTest {};
+
+TEST_F(HotkeyTest, OpensTheBarsFoldersOverTheHostOnly)
+{
+    StartBar("[main]\nsize=2\nbTray=0\nsMenuHotkey=Ctrl+Alt+Q\n" + kButtons, "[k0]\n0=src|C:\\src\n1=-|\n2=docs|C:\\docs\n");
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(bar_) && !CombinationIsFree(); }));
+    const auto choose = [&](const std::vector<std::string>& keys) {
+        const RECT first = ToolbarButtonRect(FindToolbar(bar_), 0).value_or(RECT{});
+        PressKeys({"ctrl+alt+q"});
+        HWND menu = nullptr;
+        ASSERT_TRUE(WaitUntil([&] { return (menu = FindOpenMenu()) != nullptr; }));
+        EXPECT_EQ(std::make_pair(WindowRectOf(menu).left, WindowRectOf(menu).top), std::make_pair(first.left, first.bottom));
+        PressKeys(keys);
+        EXPECT_TRUE(WaitUntil([&] { return !FindOpenMenu() && GetForegroundWindow() == host_->Window(); }));
+    };
+    choose({"Down", "Right", "Down", "Return"});  // over the separator
+    EXPECT_TRUE(host_->Log().WaitForLine("return cd C:\\docs"));
+    choose({"Down", "Down", "Return"});
+    EXPECT_TRUE(host_->Log().WaitForLine("command 2001"));
+    choose({"Escape"});
+    EXPECT_EQ(host_->Log().Lines().size(), 3u) << "ready, the folder and the command";
+
+    // Another program in front: the bar hides and lets go of the keys.
+    const HWND other = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 700, 500, 90, 90, 0, 0, 0, 0);
+    ASSERT_TRUE(BringToForeground(other));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(bar_); }));
+    PressKeys({"ctrl+alt+q"});
+    EXPECT_TRUE(HoldsFor([] { return FindOpenMenu() == nullptr; }, 20 * kTickPeriod));
+
+    // Taken meanwhile, they are reported when the host comes back, and the host has the
+    // foreground again once the box is closed.
+    ASSERT_TRUE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'Q'));
+    ASSERT_TRUE(BringToForeground(host_->Window()));
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (box = FindWindowW(L"#32770", L"Quorbel")) != nullptr; }));
+    wchar_t text[100] = {};
+    GetDlgItemTextW(box, 0xFFFF, text, 100);
+    EXPECT_STREQ(text, L"메뉴 단축키 Ctrl+Alt+Q 은(는) 다른 프로그램이 이미 쓰고 있습니다.");
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box) && GetForegroundWindow() == host_->Window(); }));
+
+    // Let go there, they are the bar's at its next showing, until the file no longer names them.
+    UnregisterHotKey(nullptr, 1);
+    ASSERT_TRUE(BringToForeground(other) && BringToForeground(host_->Window()));
+    EXPECT_TRUE(WaitUntil([&] { return !CombinationIsFree(); }));
+    session.WriteQuorbelIni(test::Crlf("[main]\nsize=2\nbTray=0\n" + kButtons));
+    EXPECT_TRUE(WaitUntil([&] { return CombinationIsFree(); }));
+    EXPECT_TRUE(IsWindowVisible(bar_));
+    DestroyWindow(other);
+}
+
+}  // namespace
+}  // namespace quorbel::e2e
