@@ -56,7 +56,10 @@ std::uint32_t ProfileCache::GetString(const char* section, const char* key, cons
         std::memcpy(buffer, known->second.bytes.data(), known->second.bytes.size());
         return known->second.result;
     }
+    const auto hold = clock_.HoldForReading(path);
     const std::uint32_t result = service_.GetString(section, key, fallback, buffer, size, path);
+    if (!hold)
+        return result;
     // A value and its final zero; a name list and the extra zero that ends it. Nothing
     // beyond is given back, so the caller's buffer changes exactly as the service left it.
     const std::size_t ending = section && key ? 1 : 2;
@@ -79,8 +82,10 @@ std::uint32_t ProfileCache::GetInt(const char* section, const char* key, std::in
         ++hits_;
         return known->second.result;
     }
+    const auto hold = clock_.HoldForReading(path);
     const std::uint32_t result = service_.GetInt(section, key, fallback, path);
-    memory->answers.emplace(query, Answer{result, std::string()});
+    if (hold)
+        memory->answers.emplace(query, Answer{result, std::string()});
     return result;
 }
 

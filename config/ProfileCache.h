@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 #include <tuple>
 
@@ -21,6 +22,12 @@ struct FileStamp {
     bool operator!=(const FileStamp& o) const { return !(*this == o); }
 };
 
+// Keeps a file open for reading while it lives; holds nothing for an absent file.
+class FileHold {
+public:
+    virtual ~FileHold() = default;
+};
+
 // The file system and the clock, as the cache needs them.
 class FileClock {
 public:
@@ -31,6 +38,11 @@ public:
     // How old a file must be before its stamp can be trusted to change with its content:
     // more than the coarsest time stamp a file system keeps (FAT: 2 seconds).
     virtual std::int64_t TrustAfter() = 0;
+    // Opens the file for reading as the profile service opens it (read access, sharing
+    // reading and writing) and keeps it open while the hold lives, so that no program can
+    // lock the file in between. Null when the file is there but cannot be opened so,
+    // which is when the service answers its defaults instead of the file's values.
+    virtual std::unique_ptr<FileHold> HoldForReading(const char* path) = 0;
 };
 
 FileClock& PlatformFileClock();
@@ -48,6 +60,9 @@ FileClock& PlatformFileClock();
 // Within one reading (BeginReading .. EndReading) a file is checked at its first read
 // only: the settings a timer tick reads together come from one version of the file, for
 // one call instead of one per setting. A write within the reading still forgets the file.
+//
+// A read that could not open the file (another program held it locked) is not
+// remembered: its answer is the service's defaults, not the file's values.
 //
 // Like the rest of the program it belongs to the user-interface thread: it has no lock.
 class ProfileCache final : public ProfileApi {

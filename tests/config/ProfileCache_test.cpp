@@ -24,6 +24,7 @@ struct ScriptedClock : FileClock {
     }
     std::int64_t Now() override { return now; }
     std::int64_t TrustAfter() override { return 100; }
+    std::unique_ptr<FileHold> HoldForReading(const char*) override { return std::make_unique<FileHold>(); }
 };
 
 // A service that counts how often it is asked; it answers with the names asked for and
@@ -190,6 +191,10 @@ struct TrustingClock : FileClock {
     FileStamp Stamp(const char* path) override { return PlatformFileClock().Stamp(path); }
     std::int64_t Now() override { return PlatformFileClock().Now() + 3'600'000'000'000; }
     std::int64_t TrustAfter() override { return 0; }
+    std::unique_ptr<FileHold> HoldForReading(const char* path) override
+    {
+        return PlatformFileClock().HoldForReading(path);
+    }
 };
 
 TEST(ProfileCacheOnRealFiles, GivesExactlyWhatTheServiceGives)
