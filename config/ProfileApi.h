@@ -30,10 +30,13 @@ public:
     // "key=value" lines (each ended by a zero byte, the list by one more), in that order.
     virtual bool WriteSection(const char* section, const char* lines, const char* path) = 0;
 
-    // Reads made between these two are one reading of related settings: a store that
+    // Reads made between these two are one reading of related settings, with no window
+    // message handled in between (so no other message loop runs within it): a store that
     // checks a file for changes before answering may check it once for all of them, so
-    // that they come from one version of the file. Stores without such checks ignore it.
-    virtual void BeginReading() {}
+    // that they come from one version of the file. `reportsTakenIn` says that the
+    // caller's message loop has just taken in every report of change there was, so that
+    // the store need not ask for one. Stores without such checks ignore both.
+    virtual void BeginReading(bool /*reportsTakenIn*/) {}
     virtual void EndReading() {}
 };
 
@@ -45,9 +48,10 @@ ProfileApi& Profile();
 void UseProfile(ProfileApi* api);
 
 // Reads made while one lives are one reading of the current store (see BeginReading).
+// It must end before the caller handles or sends a window message.
 class OneReading {
 public:
-    OneReading() : store_(Profile()) { store_.BeginReading(); }
+    explicit OneReading(bool reportsTakenIn) : store_(Profile()) { store_.BeginReading(reportsTakenIn); }
     ~OneReading() { store_.EndReading(); }
     OneReading(const OneReading&) = delete;
     OneReading& operator=(const OneReading&) = delete;

@@ -14,7 +14,9 @@ enum QueryKind { kString, kInt };
 
 ProfileCache::FileMemory* ProfileCache::Trusted(const char* path)
 {
-    if (readingDepth_ == 0)
+    if (reading_ && watch_ && watch_->Covers(path))
+        return ByReports(path);
+    if (!reading_)
         return CheckStamp(path);
     const auto checked = checkedInReading_.find(std::string_view(path));
     if (checked != checkedInReading_.end())
@@ -22,6 +24,21 @@ ProfileCache::FileMemory* ProfileCache::Trusted(const char* path)
     FileMemory* memory = CheckStamp(path);
     checkedInReading_.emplace(path, memory);
     return memory;
+}
+
+ProfileCache::FileMemory* ProfileCache::ByReports(const char* path)
+{
+    // The reading took in every report there was as it began: if none came since these
+    // answers were read, the file is as it was, whatever its time stamps say.
+    auto found = files_.find(std::string_view(path));
+    if (found == files_.end())
+        found = files_.emplace(path, FileMemory{}).first;
+    FileMemory& memory = found->second;
+    if (memory.reports != readingReports_) {
+        memory = FileMemory{};
+        memory.reports = readingReports_;
+    }
+    return &memory;
 }
 
 ProfileCache::FileMemory* ProfileCache::CheckStamp(const char* path)
@@ -37,7 +54,12 @@ ProfileCache::FileMemory* ProfileCache::CheckStamp(const char* path)
     if (!settled)
         return nullptr;
     FileMemory& memory = files_[path];
-    memory.stamp = stamp;
+    if (!memory.stamp) {
+        memory.stamp = stamp;
+        // A change after this check brings a report beyond this count.
+        if (watch_ && watch_->Covers(path))
+            memory.reports = watch_->Reports();
+    }
     return &memory;
 }
 
@@ -56,7 +78,10 @@ std::uint32_t ProfileCache::GetString(const char* section, const char* key, cons
         std::memcpy(buffer, known->second.bytes.data(), known->second.bytes.size());
         return known->second.result;
     }
+    const auto hold = clock_.HoldForReading(path);
     const std::uint32_t result = service_.GetString(section, key, fallback, buffer, size, path);
+    if (!hold)
+        return result;
     // A value and its final zero; a name list and the extra zero that ends it. Nothing
     // beyond is given back, so the caller's buffer changes exactly as the service left it.
     const std::size_t ending = section && key ? 1 : 2;
@@ -79,15 +104,28 @@ std::uint32_t ProfileCache::GetInt(const char* section, const char* key, std::in
         ++hits_;
         return known->second.result;
     }
+    const auto hold = clock_.HoldForReading(path);
     const std::uint32_t result = service_.GetInt(section, key, fallback, path);
-    memory->answers.emplace(query, Answer{result, std::string()});
+    if (hold)
+        memory->answers.emplace(query, Answer{result, std::string()});
     return result;
+}
+
+void ProfileCache::BeginReading(bool reportsTakenIn)
+{
+    reading_ = true;
+    checkedInReading_.clear();
+    if (!watch_)
+        return;
+    if (!reportsTakenIn)
+        watch_->TakeReports();
+    readingReports_ = watch_->Reports();
 }
 
 void ProfileCache::EndReading()
 {
-    if (readingDepth_ > 0 && --readingDepth_ == 0)
-        checkedInReading_.clear();
+    reading_ = false;
+    checkedInReading_.clear();
 }
 
 void ProfileCache::Forget(const char* path)
@@ -116,7 +154,7 @@ bool ProfileCache::WriteSection(const char* section, const char* lines, const ch
 
 ProfileApi& CachedPlatformProfile()
 {
-    static ProfileCache cache(PlatformProfile(), PlatformFileClock());
+    static ProfileCache cache(PlatformProfile(), PlatformFileClock(), PlatformChangeWatch());
     return cache;
 }
 

@@ -1,9 +1,12 @@
 #pragma once
 #include <cstdint>
 #include <map>
+#include <memory>
+#include <optional>
 #include <string>
 #include <tuple>
 
+#include "config/ChangeWatch.h"
 #include "config/ProfileApi.h"
 
 namespace quorbel {
@@ -21,6 +24,12 @@ struct FileStamp {
     bool operator!=(const FileStamp& o) const { return !(*this == o); }
 };
 
+// Keeps a file open for reading while it lives; holds nothing for an absent file.
+class FileHold {
+public:
+    virtual ~FileHold() = default;
+};
+
 // The file system and the clock, as the cache needs them.
 class FileClock {
 public:
@@ -31,28 +40,42 @@ public:
     // How old a file must be before its stamp can be trusted to change with its content:
     // more than the coarsest time stamp a file system keeps (FAT: 2 seconds).
     virtual std::int64_t TrustAfter() = 0;
+    // Opens the file for reading as the profile service opens it (read access, sharing
+    // reading and writing) and keeps it open while the hold lives, so that no program can
+    // lock the file in between. Null when the file is there but cannot be opened so,
+    // which is when the service answers its defaults instead of the file's values.
+    virtual std::unique_ptr<FileHold> HoldForReading(const char* path) = 0;
 };
 
 FileClock& PlatformFileClock();
 
 // Remembers what the profile service answered and gives the same answer again while the
-// file is provably the same: every read first asks for the file's stamp (one cheap call
-// instead of opening and parsing the file), so an edit made by hand or by any other
-// program is seen at the very next read.
+// file is provably the same, so that an edit made by hand or by any other program is
+// still seen at the very next read.
 //
-// A stamp proves nothing about a file written so recently that a second write could
-// fall into the same tick of its time stamp without changing its size: answers about
-// such a file are neither kept nor given from memory (version-control tools treat
-// "racily clean" files the same way). Writes go to the service and forget the file.
+// Outside a reading every read first asks for the file's stamp (one cheap call instead
+// of opening and parsing the file). A stamp proves nothing about a file written so
+// recently that a second write could fall into the same tick of its time stamp without
+// changing its size: answers about such a file are neither kept nor given from memory
+// (version-control tools treat "racily clean" files the same way).
 //
-// Within one reading (BeginReading .. EndReading) a file is checked at its first read
-// only: the settings a timer tick reads together come from one version of the file, for
-// one call instead of one per setting. A write within the reading still forgets the file.
+// Within one reading (BeginReading .. EndReading: the settings of one timer tick, read
+// while no window message is handled) a file that a change watch covers is trusted as
+// long as the watch has reported no change since it was read, whatever its time stamps
+// say, and no file is looked at; any other file is checked once, at its first read. A
+// reading begun within another starts afresh.
+//
+// Writes go to the service and forget the file. A read that could not open the file
+// (another program held it locked) is not remembered: its answer is the service's
+// defaults, not the file's values.
 //
 // Like the rest of the program it belongs to the user-interface thread: it has no lock.
 class ProfileCache final : public ProfileApi {
 public:
-    ProfileCache(ProfileApi& service, FileClock& clock) : service_(service), clock_(clock) {}
+    ProfileCache(ProfileApi& service, FileClock& clock, ChangeWatch* watch = nullptr)
+        : service_(service), clock_(clock), watch_(watch)
+    {
+    }
 
     std::uint32_t GetString(const char* section, const char* key, const char* fallback,
                             char* buffer, std::uint32_t size, const char* path) override;
@@ -61,7 +84,7 @@ public:
     bool WriteString(const char* section, const char* key, const char* value,
                      const char* path) override;
     bool WriteSection(const char* section, const char* lines, const char* path) override;
-    void BeginReading() override { ++readingDepth_; }
+    void BeginReading(bool reportsTakenIn) override;
     void EndReading() override;
 
     // For tests and benchmarks: how many reads were answered from memory.
@@ -79,22 +102,29 @@ private:
         std::uint32_t result = 0;
         std::string bytes;  // what the service left in the buffer that matters
     };
+    // The answers about one file, and what they were given under: the stamp the file had,
+    // and the count of change reports of its folder. Either proves them current.
     struct FileMemory {
-        FileStamp stamp;
+        std::optional<FileStamp> stamp;
+        std::optional<std::uint64_t> reports;
         std::map<Query, Answer> answers;
     };
 
     // The memory of `path` if the file can be trusted to be as it was; null otherwise.
     FileMemory* Trusted(const char* path);
+    FileMemory* ByReports(const char* path);
     FileMemory* CheckStamp(const char* path);
     void Forget(const char* path);
 
     ProfileApi& service_;
     FileClock& clock_;
+    ChangeWatch* watch_;
     std::map<std::string, FileMemory, std::less<>> files_;
-    // What the first check of each file in the current reading found.
+    bool reading_ = false;
+    // The watch's report count when the current reading began.
+    std::uint64_t readingReports_ = 0;
+    // What the first stamp check of each file in the current reading found.
     std::map<std::string, FileMemory*, std::less<>> checkedInReading_;
-    int readingDepth_ = 0;
     std::uint64_t hits_ = 0;
 };
 

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "framework/Application.h"
+#include "framework/MessageLoop.h"
 
 namespace fw {
 
@@ -62,15 +63,14 @@ void Dialog::RunModalLoop()
 {
     MSG message;
     while (!ended_) {
-        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-        if (got == -1)
-            break;
-        if (got == 0) {
+        const Arrival arrival = TakeNextMessage(message);
+        if (arrival == Arrival::Quit) {
             // A quit message ends this loop and, posted again, every loop around it.
             PostQuitMessage(static_cast<int>(message.wParam));
             result_ = -1;
             break;
         }
+        const HandlingMessage handling(message, arrival);
         if (PreTranslateMessage(message))
             continue;
         if (hwnd_ && IsDialogMessageW(hwnd_, &message))

@@ -4,6 +4,7 @@
 
 #include "app/win/BarWindow.h"
 #include "app/win/HiddenOwnerWindow.h"
+#include "app/win/SettingsWatch.h"
 #include "app/win/SingleInstance.h"
 #include "framework/MessageBox.h"
 #include "resources/resource.h"
@@ -30,6 +31,7 @@ bool BarApp::InitInstance()
     SendMessageW(owner.hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
 
     {
+        const SettingsWatch settingsWatch;
         BarWindow bar(owner.hwnd());
         SetMainWindow(&bar);
         bar.DoModal();

@@ -5,6 +5,7 @@
 #include "config/IniPath.h"
 #include "config/IniSection.h"
 #include "config/ProfileApi.h"
+#include "framework/MessageLoop.h"
 #include "host/win/HostControl.h"
 
 namespace quorbel {
@@ -42,10 +43,14 @@ void SaveGlueOffset(HWND bar)
     settings.WriteInt(key::kGlueY, offset.y);
 }
 
-void BarGlue::Tick(HWND bar)
+GlueStep BarGlue::Decide(HWND bar)
 {
-    // The settings of one tick come from one version of the file, checked once.
-    const OneReading reading;
+    // The settings of one tick come from one version of the files, checked once, or not
+    // at all when the loop that took the tick's message has just seen that nothing in
+    // their folder changed. The reading ends before the bar is moved or shown: a show can
+    // reload the buttons and a reload can show a message box, whose loop runs ticks of
+    // its own that must look at the files afresh.
+    const OneReading reading(fw::ClaimQuietArrival(bar, WM_TIMER));
     const DragStep drag = DecideDrag(GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_LBUTTON) < 0, dragging_);
     if (drag.saveOffset)
         SaveGlueOffset(bar);
@@ -57,6 +62,12 @@ void BarGlue::Tick(HWND bar)
     // A bar just shown keeps asserting its place as well: the host it appears beside
     // (restored from the taskbar, say) may reach the screen after it.
     ticksSinceForegroundChange_ = step.show ? 0 : world.TicksSinceChange();
+    return step;
+}
+
+void BarGlue::Tick(HWND bar)
+{
+    const GlueStep step = Decide(bar);
 
     // Neither following the host nor appearing beside it may take the focus from it.
     constexpr UINT kKeepFocus = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;

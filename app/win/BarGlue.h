@@ -35,6 +35,9 @@ public:
     void NoteDragStart() { dragging_ = true; }
 
 private:
+    // Everything a tick asks, read while no window message can be handled.
+    GlueStep Decide(HWND bar);
+
     GlueSettings& settings_;
     bool dragging_ = false;
     HWND lastForeground_ = nullptr;

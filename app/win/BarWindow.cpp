@@ -255,9 +255,10 @@ bool BarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
 
 void BarWindow::OnGlueTick()
 {
-    // One version of the file for the glue settings and the hotkey's.
-    const OneReading reading;
     glue_.Tick(hwnd());
+    // A reading of its own, after the glue's: that one ends before the bar is shown,
+    // and a show can reload the buttons under a message box of its own.
+    const OneReading reading(false);
     hotkey_.Follow(hwnd());
 }
 

@@ -1,5 +1,8 @@
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <ctime>
 
 #include "config/ProfileCache.h"
@@ -12,6 +15,17 @@ std::int64_t Nanoseconds(const timespec& time)
 {
     return static_cast<std::int64_t>(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
 }
+
+class DescriptorHold final : public FileHold {
+public:
+    explicit DescriptorHold(int fd) : fd_(fd) {}
+    ~DescriptorHold() override { close(fd_); }
+    DescriptorHold(const DescriptorHold&) = delete;
+    DescriptorHold& operator=(const DescriptorHold&) = delete;
+
+private:
+    int fd_;
+};
 
 class PosixFileClock final : public FileClock {
 public:
@@ -37,6 +51,16 @@ public:
     }
 
     std::int64_t TrustAfter() override { return 3'000'000'000; }
+
+    std::unique_ptr<FileHold> HoldForReading(const char* path) override
+    {
+        const int fd = open(path, O_RDONLY | O_CLOEXEC);
+        if (fd >= 0)
+            return std::make_unique<DescriptorHold>(fd);
+        if (errno == ENOENT || errno == ENOTDIR)
+            return std::make_unique<FileHold>();
+        return nullptr;
+    }
 };
 
 }  // namespace

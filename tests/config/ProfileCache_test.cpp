@@ -6,6 +6,7 @@
 #include <map>
 #include <random>
 #include <string>
+#include <utility>
 
 #include "config/IniFileProfile.h"
 #include "tests/support/TestFiles.h"
@@ -17,13 +18,16 @@ namespace {
 struct ScriptedClock : FileClock {
     std::map<std::string, FileStamp> stamps;
     std::int64_t now = 1'000'000;
+    int checks = 0;
     FileStamp Stamp(const char* path) override
     {
+        ++checks;
         const auto found = stamps.find(path);
         return found == stamps.end() ? FileStamp{} : found->second;
     }
     std::int64_t Now() override { return now; }
     std::int64_t TrustAfter() override { return 100; }
+    std::unique_ptr<FileHold> HoldForReading(const char*) override { return std::make_unique<FileHold>(); }
 };
 
 // A service that counts how often it is asked; it answers with the names asked for and
@@ -142,45 +146,79 @@ TEST_F(ProfileCacheTest, AbsentFileIsRememberedUntilItAppearsAndWritesForgetTheF
     EXPECT_EQ(service.writes, 2);
 }
 
-TEST_F(ProfileCacheTest, OneReadingChecksEachFileOnceAndStillSeesItsOwnWrites)
+TEST_F(ProfileCacheTest, WithoutAWatchOneReadingChecksEachFileOnceAndStillSeesItsOwnWrites)
 {
-    struct StampCounter : ScriptedClock {
-        int checks = 0;
-        FileStamp Stamp(const char* path) override { return ++checks, ScriptedClock::Stamp(path); }
-    } counting;
-    counting.stamps["f.ini"] = {true, 10, 0, 0};
-    ProfileCache reading(service, counting);
-    const auto get = [&](const char* key) { return reading.GetInt("main", key, 0, "f.ini"); };
+    Touch(10, 0);
+    const auto get = [&](const char* key) { return cache.GetInt("main", key, 0, "f.ini"); };
 
-    reading.BeginReading();
+    cache.BeginReading(true);
     get("bGlue");
     get("iGlueX");
     // An edit in the middle of a reading waits for the next one: the settings read
     // together come from one version of the file.
-    counting.stamps["f.ini"] = {true, 11, 0, 0};
+    Touch(11, 0);
     get("iGlueY");
     get("bGlue");
     EXPECT_EQ(service.reads, 3) << "bGlue again from the version the reading began with";
-    EXPECT_EQ(counting.checks, 1);
-    reading.EndReading();
+    EXPECT_EQ(clock.checks, 1);
+    cache.EndReading();
 
     get("bGlue");
     EXPECT_EQ(service.reads, 4) << "the edit is seen at the next reading";
 
     // A write of our own forgets the file at once, within a reading as well.
-    reading.BeginReading();
+    cache.BeginReading(true);
     get("bGlue");
     EXPECT_EQ(service.reads, 4);
-    reading.WriteString("main", "bGlue", "0", "f.ini");
+    cache.WriteString("main", "bGlue", "0", "f.ini");
     get("bGlue");
     EXPECT_EQ(service.reads, 5);
-    reading.EndReading();
+    cache.EndReading();
 
     // Outside a reading every read checks the file.
-    const int before = counting.checks;
+    const int before = clock.checks;
     get("bGlue");
     get("bGlue");
-    EXPECT_EQ(counting.checks, before + 2);
+    EXPECT_EQ(clock.checks, before + 2);
+}
+
+// Reports that arrive when the test says, and wait to be taken in until asked for.
+struct ScriptedWatch : ChangeWatch {
+    std::uint64_t taken = 0;
+    std::uint64_t waiting = 0;
+    int asks = 0;
+    bool Covers(const char*) const override { return true; }
+    std::uint64_t Reports() const override { return taken; }
+    void TakeReports() override { ++asks, taken += std::exchange(waiting, 0); }
+};
+
+TEST_F(ProfileCacheTest, UnderAWatchAReadingLooksAtNoFileUntilAChangeIsReported)
+{
+    ScriptedWatch watch;
+    ProfileCache watched(service, clock, &watch);
+    // Just written: a stamp proves nothing about it yet, a report does.
+    Touch(10, clock.now);
+    const auto tick = [&](bool reportsTakenIn) {
+        watched.BeginReading(reportsTakenIn);
+        watched.GetInt("main", "iGlueX", 0, "f.ini");
+        watched.GetInt("main", "iGlueX", 0, "f.ini");
+        watched.EndReading();
+    };
+
+    tick(true);
+    tick(true);
+    EXPECT_EQ(service.reads, 1);
+    EXPECT_EQ(clock.checks, 0) << "no stamp taken";
+    EXPECT_EQ(watch.asks, 0) << "the loop took every report in";
+
+    // Same size, same time stamp: only the report tells. A reading that no loop served
+    // asks for it; one that a loop served finds it taken in.
+    watch.waiting = 1;
+    tick(false);
+    EXPECT_EQ(watch.asks, 1);
+    ++watch.taken;
+    tick(true);
+    EXPECT_EQ(service.reads, 3);
 }
 
 // A clock for real files that trusts every stamp at once, so that the cache answers
@@ -190,6 +228,10 @@ struct TrustingClock : FileClock {
     FileStamp Stamp(const char* path) override { return PlatformFileClock().Stamp(path); }
     std::int64_t Now() override { return PlatformFileClock().Now() + 3'600'000'000'000; }
     std::int64_t TrustAfter() override { return 0; }
+    std::unique_ptr<FileHold> HoldForReading(const char* path) override
+    {
+        return PlatformFileClock().HoldForReading(path);
+    }
 };
 
 TEST(ProfileCacheOnRealFiles, GivesExactlyWhatTheServiceGives)

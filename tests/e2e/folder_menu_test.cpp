@@ -68,34 +68,6 @@ std::vector<RECT> ChoosableRows(HWND menu)
     return rows;
 }
 
-// A key held down on the X server itself (xdotool keydown), for a key state that survives
-// focus changes: Wine reads the keyboard back from X whenever one of its windows gains the
-// focus, and a key only SendInput pressed is then taken as released. Wine can start the
-// Unix program but not wait on it, so the key state tells when it has acted.
-class XHeldCtrl {
-public:
-    XHeldCtrl()
-    {
-        Process::Start(kXdotool, {"keydown", "ctrl"});
-        if (!WaitUntil(IsDown))
-            throw HarnessError("xdotool keydown ctrl did not reach Wine");
-    }
-    ~XHeldCtrl()
-    {
-        try {
-            Process::Start(kXdotool, {"keyup", "ctrl"});
-            WaitUntil([] { return !IsDown(); });
-        } catch (const HarnessError&) {
-        }
-    }
-    XHeldCtrl(const XHeldCtrl&) = delete;
-    XHeldCtrl& operator=(const XHeldCtrl&) = delete;
-
-private:
-    static constexpr char kXdotool[] = "Z:\\usr\\bin\\xdotool";
-    static bool IsDown() { return (GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0; }
-};
-
 class FolderMenuTest : public E2eTest {
 protected:
     void Start(const std::string& submenu)

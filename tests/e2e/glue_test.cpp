@@ -144,7 +144,7 @@ TEST_F(GlueTest, CtrlDragStoresTheNewOffsetButNotWhileTheHostIsMinimised)
     const std::string ini = session.QuorbelIniPath();
     POINT from = CentreOf(bar);
     {
-        HeldKey ctrl(VK_CONTROL);
+        const XHeldCtrl ctrl;
         ASSERT_TRUE(DragAtHumanPace(bar, from, POINT{from.x + 60, from.y + 35}));
     }
     EXPECT_TRUE(WaitUntil([&] {
@@ -160,7 +160,7 @@ TEST_F(GlueTest, CtrlDragStoresTheNewOffsetButNotWhileTheHostIsMinimised)
     ASSERT_TRUE(IsIconic(host_->Window()));
     from = CentreOf(bar);
     {
-        HeldKey ctrl(VK_CONTROL);
+        const XHeldCtrl ctrl;
         DragAtHumanPace(bar, from, POINT{from.x + 40, from.y + 40});
     }
     EXPECT_TRUE(HoldsFor([&] { return test::ReadFileBytes(ini) == before; }, 6 * kTickPeriod));

@@ -296,7 +296,9 @@ TEST_F(BarEditingTest, ReloadDuringAClickWaitsUntilTheClickReturns)
     RunBar("[main]\nsize=1\nbTray=2\n[0]\niCommand=2001\n", "", [&](DialogScript& s, HWND bar) {
         const WNDCLASSW hostClass{0, ReloadingHostProc, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr,
                                   L"TTOTAL_CMD"};
-        RegisterClassW(&hostClass);
+        // Another test of this program may have left the class registered with its own procedure.
+        UnregisterClassW(hostClass.lpszClassName, nullptr);
+        ASSERT_NE(RegisterClassW(&hostClass), 0);
         const HWND window = CreateWindowW(L"TTOTAL_CMD", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&host));
         host.bar = bar;

@@ -1,11 +1,14 @@
 // Our store on Windows while the file cannot be replaced: another program holds it open,
 // or it is marked read-only. Writes fail, the file stays as it was, nothing is left
-// behind, and once the file is free again writes work.
+// behind, and once the file is free again writes work. And the platform's store behind
+// the cache while another program holds the file locked: what it answers then is not
+// the file's.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include "config/IniFileProfile.h"
+#include "config/ProfileCache.h"
 #include "framework/Handles.h"
 #include "tests/support/TestFiles.h"
 
@@ -50,6 +53,33 @@ TEST(HeldFile, WriteFailsAndLeavesTheFileAsItWas)
         EXPECT_TRUE(store.WriteString("main", "x", "2", path.c_str()));
         EXPECT_EQ(test::ReadFileBytes(path), "[main]\r\nx=2\r\n");
     }
+}
+
+// Trusts every stamp at once, as it trusts a file long unchanged.
+struct SettledClock final : FileClock {
+    FileStamp Stamp(const char* path) override { return PlatformFileClock().Stamp(path); }
+    std::int64_t Now() override { return PlatformFileClock().Now() + TrustAfter() + 1; }
+    std::int64_t TrustAfter() override { return PlatformFileClock().TrustAfter(); }
+    std::unique_ptr<FileHold> HoldForReading(const char* path) override
+    {
+        return PlatformFileClock().HoldForReading(path);
+    }
+};
+
+TEST(HeldFile, DefaultsAnsweredWhileLockedAreNotKept)
+{
+    test::TempDir dir;
+    const std::string path = dir.File("Quorbel.ini");
+    ASSERT_TRUE(test::WriteFileBytes(path, "[main]\r\nx=1\r\n"));
+    SettledClock clock;
+    ProfileCache cache(PlatformProfile(), clock);
+    {
+        const fw::KernelObject other(
+            CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        ASSERT_NE(other.get(), INVALID_HANDLE_VALUE);
+        EXPECT_EQ(cache.GetInt("main", "x", 100, path.c_str()), 100u);
+    }
+    EXPECT_EQ(cache.GetInt("main", "x", 100, path.c_str()), 1u);
 }
 
 }  // namespace

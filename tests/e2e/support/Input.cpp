@@ -1,15 +1,17 @@
 #include "tests/e2e/support/Input.h"
 
+#include "tests/e2e/support/Process.h"
+#include "tests/e2e/support/Wait.h"
+
 namespace quorbel::e2e {
 
 namespace {
 
-void SendKey(WORD virtualKey, DWORD flags)
+constexpr char kXdotool[] = "Z:\\usr\\bin\\xdotool";
+
+bool CtrlIsDown()
 {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki = KEYBDINPUT{virtualKey, static_cast<WORD>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC)), flags, 0, 0};
-    SendInput(1, &input, sizeof input);
+    return (GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0;
 }
 
 void SendMouse(DWORD flags, LONG dx = 0, LONG dy = 0)
@@ -22,9 +24,21 @@ void SendMouse(DWORD flags, LONG dx = 0, LONG dy = 0)
 
 }  // namespace
 
-HeldKey::HeldKey(WORD virtualKey) : key_(virtualKey) { SendKey(key_, 0); }
+XHeldCtrl::XHeldCtrl()
+{
+    Process::Start(kXdotool, {"keydown", "ctrl"});
+    if (!WaitUntil(CtrlIsDown))
+        throw HarnessError("xdotool keydown ctrl did not reach Wine");
+}
 
-HeldKey::~HeldKey() { SendKey(key_, KEYEVENTF_KEYUP); }
+XHeldCtrl::~XHeldCtrl()
+{
+    try {
+        Process::Start(kXdotool, {"keyup", "ctrl"});
+        WaitUntil([] { return !CtrlIsDown(); });
+    } catch (const HarnessError&) {
+    }
+}
 
 void MoveMouse(POINT screen)
 {

@@ -5,23 +5,22 @@
 
 namespace quorbel::e2e {
 
-// Real input through SendInput: Wine delivers it as hardware input and updates the key
-// state every program sees. Held down for the life of the object, so a failing test
-// cannot leave it pressed.
-class HeldKey {
+// The Ctrl key held down on the X server itself (xdotool keydown), as a user holds it,
+// for the life of the object: Wine reads the keyboard back from X when one of its windows
+// gains the focus and as it takes in the window system's events, and a key that only
+// SendInput pressed is then taken as released. Wine can start the Unix program but not
+// wait on it, so the key state tells when it has acted.
+class XHeldCtrl {
 public:
-    explicit HeldKey(WORD virtualKey);
-    ~HeldKey();
-    HeldKey(const HeldKey&) = delete;
-    HeldKey& operator=(const HeldKey&) = delete;
-
-private:
-    WORD key_;
+    XHeldCtrl();
+    ~XHeldCtrl();
+    XHeldCtrl(const XHeldCtrl&) = delete;
+    XHeldCtrl& operator=(const XHeldCtrl&) = delete;
 };
 
 enum class MouseButton { Left, Right };
 
-// Screen coordinates.
+// Real input through SendInput, which Wine delivers as hardware input. Screen coordinates.
 void MoveMouse(POINT screen);
 void MouseDown(MouseButton button);
 void MouseUp(MouseButton button);

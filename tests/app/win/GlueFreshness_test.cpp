@@ -1,0 +1,197 @@
+// The glue tick's settings after hand edits of the INI file: seen at the very next tick,
+// in the program's own loop, in a loop nested in it, and in a tick nested in a tick; and
+// while nothing changes, a tick in the program's own loop looks at no file at all.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <utility>
+
+#include "app/win/BarGlue.h"
+#include "app/win/SettingsWatch.h"
+#include "app/win/WindowGlueWorld.h"
+#include "config/ProfileCache.h"
+#include "config/win/FolderWatch.h"
+#include "framework/Dialog.h"
+#include "framework/Handles.h"
+#include "framework/Window.h"
+#include "resources/resource.h"
+#include "tests/support/ProgramFolder.h"
+
+namespace quorbel {
+namespace {
+
+// The platform's file system, counting every stat and open, with every stamp settled.
+struct CountingClock final : FileClock {
+    int looks = 0;
+    FileStamp Stamp(const char* path) override { return ++looks, PlatformFileClock().Stamp(path); }
+    std::int64_t Now() override { return PlatformFileClock().Now() + TrustAfter() + 1; }
+    std::int64_t TrustAfter() override { return PlatformFileClock().TrustAfter(); }
+    std::unique_ptr<FileHold> HoldForReading(const char* path) override
+    {
+        return ++looks, PlatformFileClock().HoldForReading(path);
+    }
+};
+
+// The program's folder watch, counting how often a reading asks it for reports.
+struct CountingWatch final : ChangeWatch {
+    int asks = 0;
+    bool Covers(const char* path) const override { return ProgramFolderWatch().Covers(path); }
+    std::uint64_t Reports() const override { return ProgramFolderWatch().Reports(); }
+    void TakeReports() override { ++asks, ProgramFolderWatch().TakeReports(); }
+};
+
+class Host final : public fw::Window {
+public:
+    Host()
+    {
+        RegisterWindowClass(L"TTOTAL_CMD", 0, nullptr, nullptr, nullptr);
+        Create(0, L"TTOTAL_CMD", L"host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 200, 150, 400, 300, nullptr, nullptr);
+    }
+    ~Host() override { Destroy(); }
+};
+
+// The bar's template run by the framework's modal loop, as the bar is: each timer tick
+// runs a glue tick, then the test's step for that tick. Other hooks run on a posted
+// WM_APP and on the bar's show.
+class TickingBar final : public fw::Dialog {
+public:
+    explicit TickingBar(std::function<void(TickingBar&, int)> step) : fw::Dialog(IDD_BAR, nullptr), step_(step) {}
+
+    BarGlue glue;
+    std::function<void()> onApp;
+    std::function<void()> onShow;
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        SetTimer(hwnd(), 101, 20, nullptr);
+        return TRUE;
+    }
+
+    bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override
+    {
+        if (message == WM_TIMER) {
+            glue.Tick(hwnd());
+            step_(*this, ++ticks_);
+        } else if (message == WM_APP && onApp) {
+            onApp();
+        } else if (message == WM_WINDOWPOSCHANGED && onShow &&
+                   (reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_SHOWWINDOW)) {
+            std::exchange(onShow, nullptr)();
+        } else {
+            return fw::Dialog::HandleMessage(message, wParam, lParam, result);
+        }
+        result = 0;
+        return true;
+    }
+
+private:
+    std::function<void(TickingBar&, int)> step_;
+    int ticks_ = 0;
+};
+
+class GlueFreshnessTest : public ::testing::Test {
+protected:
+    GlueFreshnessTest()
+    {
+        WriteOffset(10);
+        UseProfile(&cache_);
+    }
+    ~GlueFreshnessTest() override { UseProfile(nullptr); }
+
+    // Every offset has two digits: the file keeps its size.
+    void WriteOffset(int glueX) const
+    {
+        folder_.WriteMain("[main]\nbGlue=1\niGlueX=" + std::to_string(glueX) + "\niGlueY=20\n");
+    }
+    int Offset(HWND bar) const { return WindowRectOf(bar).left - WindowRectOf(host_.hwnd()).left; }
+
+    // Runs the bar's loop until a step ends it.
+    void Run(std::function<void(TickingBar&, int)> step, std::function<void(TickingBar&)> setUp = nullptr)
+    {
+        TickingBar bar(step);
+        if (setUp)
+            setUp(bar);
+        bar.DoModal();
+    }
+
+    test::ProgramFolder folder_;
+    Host host_;
+    CountingClock clock_;
+    CountingWatch watch_;
+    ProfileCache cache_{PlatformProfile(), clock_, &watch_};
+};
+
+TEST_F(GlueFreshnessTest, HandEditsAreSeenAtTheNextTickAndIdleTicksLookAtNoFile)
+{
+    const SettingsWatch settingsWatch;
+    int idleLooks = -1;
+    int idleAsks = -1;
+    int offsetAfterEdit = 0;
+    int offsetInNestedLoop = 0;
+    Run([&](TickingBar& bar, int tick) {
+        if (tick == 1) {
+            SetForegroundWindow(host_.hwnd());
+        } else if (tick == 3) {
+            idleLooks = clock_.looks;
+            idleAsks = watch_.asks;
+        } else if (tick == 6) {
+            idleLooks = clock_.looks - idleLooks;
+            idleAsks = watch_.asks - idleAsks;
+            // The same size and, put back, the same time stamp: only the watch can tell.
+            WIN32_FILE_ATTRIBUTE_DATA before{};
+            GetFileAttributesExA(folder_.MainIni().c_str(), GetFileExInfoStandard, &before);
+            WriteOffset(30);
+            const fw::KernelObject file(CreateFileA(folder_.MainIni().c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr,
+                                                    OPEN_EXISTING, 0, nullptr));
+            SetFileTime(file.get(), nullptr, nullptr, &before.ftLastWriteTime);
+        } else if (tick == 7) {
+            offsetAfterEdit = Offset(bar.hwnd());
+            PostMessageW(bar.hwnd(), WM_APP, 0, 0);
+        } else if (tick == 9) {
+            bar.EndDialog(IDOK);
+        }
+    }, [&](TickingBar& bar) {
+        // A loop that is not ours (a menu's, a message box's) runs while the file changes.
+        bar.onApp = [&] {
+            WriteOffset(50);
+            MSG message;
+            while (GetMessageW(&message, nullptr, 0, 0) && message.message != WM_TIMER)
+                DispatchMessageW(&message);
+            DispatchMessageW(&message);
+            offsetInNestedLoop = Offset(bar.hwnd());
+        };
+    });
+    EXPECT_EQ(idleLooks, 0) << "no file stat or opened by three idle ticks";
+    EXPECT_EQ(idleAsks, 0) << "the loop took the watch's reports in";
+    EXPECT_EQ(offsetAfterEdit, 30);
+    EXPECT_EQ(offsetInNestedLoop, 50);
+}
+
+TEST_F(GlueFreshnessTest, ATickNestedInTheShowOfAnotherSeesAHandEditMadeMeanwhile)
+{
+    // A show can reload the bar, and a reload can show a message box, whose loop runs
+    // ticks while the user mends the file.
+    int offsetInNestedTick = 0;
+    Run([&](TickingBar& bar, int tick) {
+        if (tick == 1) {
+            SetForegroundWindow(host_.hwnd());
+        } else if (tick == 3) {
+            ShowWindow(bar.hwnd(), SW_HIDE);
+            bar.onShow = [&] {
+                WriteOffset(40);
+                bar.glue.Tick(bar.hwnd());
+                offsetInNestedTick = Offset(bar.hwnd());
+            };
+        } else if (tick == 5) {
+            bar.EndDialog(IDOK);
+        }
+    });
+    EXPECT_EQ(offsetInNestedTick, 40);
+}
+
+}  // namespace
+}  // namespace quorbel
