@@ -7,6 +7,7 @@
 #include "dialogs/win/BarButtonDialog.h"
 #include "dialogs/win/FolderButtonDialog.h"
 #include "framework/MenuTable.h"
+#include "framework/MessageBox.h"
 #include "toolbar/ButtonInsertion.h"
 #include "toolbar/ButtonSections.h"
 #include "toolbar/DropPlan.h"
@@ -67,12 +68,18 @@ LRESULT BarWindow::OnFolderDropped(int position)
 
 void BarWindow::AddFolderAsButton(int position, const Rect& anchor)
 {
-    const ButtonInsertion insertion = ButtonInsertion::Insert(position, DroppedFolderPath());
-    BarButtonDialog dialog(insertion.Position(), anchor, nullptr);
+    const std::optional<ButtonInsertion> insertion = ButtonInsertion::Insert(position, DroppedFolderPath());
+    if (!insertion) {
+        fw::ShowMessage(L"버튼 설정에 너무 긴 값이 있어 버튼을 추가할 수 없습니다. "
+                        L"Quorbel.ini 파일은 그대로 둡니다.",
+                        MB_OK);
+        return;
+    }
+    BarButtonDialog dialog(insertion->Position(), anchor, nullptr);
     if (dialog.DoModal() == IDOK)
         ReloadButtons();
     else
-        insertion.TakeBack();  // the bar never showed the new button: nothing to reload
+        insertion->TakeBack();  // the bar never showed the new button: nothing to reload
 }
 
 bool BarWindow::AddFolderToSubmenu(int position, const std::string& folderPath, const Rect& anchor)
