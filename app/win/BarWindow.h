@@ -1,10 +1,10 @@
 #pragma once
 #include <string>
 
-#include "app/Geometry.h"
 #include "app/win/BarGlue.h"
 #include "app/win/BarHotkey.h"
 #include "app/win/TrayIcon.h"
+#include "base/Geometry.h"
 #include "framework/Dialog.h"
 #include "menus/FolderMenuActions.h"
 #include "toolbar/win/FolderToolBar.h"
