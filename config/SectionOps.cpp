@@ -53,9 +53,11 @@ bool ReadNameList(const char* section, const std::string& path, std::vector<std:
     }
 }
 
-// The value whole, doubling the buffer while it may have been cut; nothing when it is
-// longer than kLargestValueSize. A cut value comes back with the size minus one, and a
-// quoted one can lose its last character as well (minus two), so both count as cut.
+}  // namespace
+
+// Doubles the buffer while the value may have been cut. A cut value comes back with the
+// size minus one, and a quoted one can lose its last character as well (minus two), so
+// both count as cut.
 std::optional<std::string> ReadWholeValue(const std::string& section, const std::string& key,
                                           const std::string& path)
 {
@@ -73,8 +75,6 @@ std::optional<std::string> ReadWholeValue(const std::string& section, const std:
         return std::nullopt;
     }
 }
-
-}  // namespace
 
 bool ListSectionKeys(const std::string& section, const std::string& path,
                      std::vector<std::string>& keys)

@@ -20,6 +20,11 @@ bool ListSectionNames(const std::string& path, std::vector<std::string>& names);
 bool CopySection(const std::string& from, const std::string& to, const std::string& path,
                  bool emptyFirst);
 
+// The value of `key` in `section` read whole, empty text when absent. Nothing when it is
+// longer than a megabyte: such a value is never written back, since it would come back cut.
+std::optional<std::string> ReadWholeValue(const std::string& section, const std::string& key,
+                                          const std::string& path);
+
 using IniEntries = std::vector<std::pair<std::string, std::string>>;
 
 // The key/value pairs of `section` in file order, every value read whole. Nothing when

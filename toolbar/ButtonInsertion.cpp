@@ -57,7 +57,10 @@ std::optional<ButtonInsertion> ButtonInsertion::Insert(int position, const std::
     std::vector<std::string> mainKeys;
     ListSectionKeys(kMainSection, path, mainKeys);
     insertion.sizeExisted_ = Contains(mainKeys, key::kSize);
-    insertion.sizeText_ = IniSection(kMainSection, path).ReadString(key::kSize, "");
+    std::optional<std::string> sizeText = ReadWholeValue(kMainSection, key::kSize, path);
+    if (!sizeText)
+        return std::nullopt;
+    insertion.sizeText_ = std::move(*sizeText);
 
     // Section n moves to n + 1 as an exact copy, in one write and in place, so a folder
     // button never picks up a stale `iCommand` that the destination held.

@@ -75,7 +75,8 @@ TEST_F(ButtonSectionsTest, InsertIntoAnEmptyBarAndTakeBackOfHandWrittenFiles)
     // section without a count stays without.
     for (const std::string& before : {"[main]\nsize=02\n[0]\n" + Button("A") + "[1]\n" + Button("B") + "[2]\n" +
                                           Button("stale", 5) + "[other]\nk=v\n",
-                                      std::string("[main]\nbGlue=0\n")}) {
+                                      std::string("[main]\nbGlue=0\n"),
+                                      "[main]\nsize=1;" + std::string(30000, 'n') + "\n[0]\n" + Button("A")}) {
         folder_.WriteMain(before);
         ButtonInsertion::Insert(1, "E:\\new")->TakeBack();
         EXPECT_EQ(Main(), Crlf(before));
