@@ -2,7 +2,7 @@
 #include <optional>
 #include <string>
 
-#include "app/Geometry.h"
+#include "base/Geometry.h"
 
 namespace quorbel {
 

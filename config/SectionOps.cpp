@@ -1,6 +1,7 @@
 #include "config/SectionOps.h"
 
 #include <new>
+#include <optional>
 
 #include "config/ProfileApi.h"
 
@@ -10,6 +11,10 @@ namespace {
 
 constexpr std::uint32_t kFirstListSize = 20000;
 constexpr std::uint32_t kValueSize = 10240;
+// A hand-made value may be longer than anything the program writes, and a section
+// rewritten from a cut reading would lose its end for good. Past a megabyte the file is
+// not one of ours to rewrite at all: the caller leaves it alone.
+constexpr std::uint32_t kLargestValueSize = kValueSize << 7;
 // Twenty megabytes of names: no INI file of the program comes near, and a store that
 // reports every list cut must not lead us on until the address space runs out.
 constexpr std::uint32_t kLargestListSize = kFirstListSize << 10;
@@ -48,15 +53,28 @@ bool ReadNameList(const char* section, const std::string& path, std::vector<std:
     }
 }
 
-std::string ReadValue(const std::string& section, const std::string& key, const std::string& path)
-{
-    std::vector<char> value(kValueSize);
-    const std::uint32_t length = Profile().GetString(section.c_str(), key.c_str(), "",
-                                                     value.data(), kValueSize, path.c_str());
-    return std::string(value.data(), length);
-}
-
 }  // namespace
+
+// Doubles the buffer while the value may have been cut. A cut value comes back with the
+// size minus one, and a quoted one can lose its last character as well (minus two), so
+// both count as cut.
+std::optional<std::string> ReadWholeValue(const std::string& section, const std::string& key,
+                                          const std::string& path)
+{
+    try {
+        for (std::uint32_t size = kValueSize;; size *= 2) {
+            std::vector<char> value(size);
+            const std::uint32_t length = Profile().GetString(section.c_str(), key.c_str(), "",
+                                                             value.data(), size, path.c_str());
+            if (length + 2 < size)
+                return std::string(value.data(), length);
+            if (size >= kLargestValueSize)
+                return std::nullopt;
+        }
+    } catch (const std::bad_alloc&) {
+        return std::nullopt;
+    }
+}
 
 bool ListSectionKeys(const std::string& section, const std::string& path,
                      std::vector<std::string>& keys)
@@ -69,27 +87,32 @@ bool ListSectionNames(const std::string& path, std::vector<std::string>& names)
     return ReadNameList(nullptr, path, names);
 }
 
-IniEntries ReadSectionEntries(const std::string& section, const std::string& path)
+std::optional<IniEntries> ReadSectionEntries(const std::string& section, const std::string& path)
 {
     std::vector<std::string> keys;
     ListSectionKeys(section, path, keys);
     IniEntries entries;
     entries.reserve(keys.size());
     for (std::string& key : keys) {
-        std::string value = ReadValue(section, key, path);
-        entries.emplace_back(std::move(key), std::move(value));
+        std::optional<std::string> value = ReadWholeValue(section, key, path);
+        if (!value)
+            return std::nullopt;
+        entries.emplace_back(std::move(key), std::move(*value));
     }
     return entries;
 }
 
-void CopySection(const std::string& from, const std::string& to, const std::string& path,
+bool CopySection(const std::string& from, const std::string& to, const std::string& path,
                  bool emptyFirst)
 {
-    const IniEntries entries = ReadSectionEntries(from, path);
+    const std::optional<IniEntries> entries = ReadSectionEntries(from, path);
+    if (!entries)
+        return false;
     if (emptyFirst)
         Profile().WriteString(to.c_str(), nullptr, nullptr, path.c_str());
-    for (const auto& [key, value] : entries)
+    for (const auto& [key, value] : *entries)
         Profile().WriteString(to.c_str(), key.c_str(), value.c_str(), path.c_str());
+    return true;
 }
 
 bool ReplaceSection(const std::string& section, const IniEntries& entries,

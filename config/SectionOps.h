@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -15,13 +16,21 @@ bool ListSectionNames(const std::string& path, std::vector<std::string>& names);
 
 // Writes every key of section `from`, with its value, into section `to` of the same
 // file; with `emptyFirst` the destination is removed before. The source is unchanged.
-void CopySection(const std::string& from, const std::string& to, const std::string& path,
+// False, with nothing written, when a value of the source cannot be read whole.
+bool CopySection(const std::string& from, const std::string& to, const std::string& path,
                  bool emptyFirst);
+
+// The value of `key` in `section` read whole, empty text when absent. Nothing when it is
+// longer than a megabyte: such a value is never written back, since it would come back cut.
+std::optional<std::string> ReadWholeValue(const std::string& section, const std::string& key,
+                                          const std::string& path);
 
 using IniEntries = std::vector<std::pair<std::string, std::string>>;
 
-// The key/value pairs of `section` in file order (values read whole, up to 10240 bytes).
-IniEntries ReadSectionEntries(const std::string& section, const std::string& path);
+// The key/value pairs of `section` in file order, every value read whole. Nothing when
+// a value is longer than a megabyte: such a section is never written back, since what
+// was read of it would come back cut.
+std::optional<IniEntries> ReadSectionEntries(const std::string& section, const std::string& path);
 
 // Replaces everything `section` holds with `entries`, in their order, in one write of
 // the file, so that no moment exists in which the section is gone.

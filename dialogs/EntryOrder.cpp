@@ -18,9 +18,12 @@ EntryOrder::EntryOrder(const IniEntries& section)
     }
 }
 
-EntryOrder EntryOrder::Load(const std::string& submenuKey)
+std::optional<EntryOrder> EntryOrder::Load(const std::string& submenuKey)
 {
-    return EntryOrder(ReadSectionEntries(submenuKey, IniPath(kSubmenuIniFile)));
+    const std::optional<IniEntries> section = ReadSectionEntries(submenuKey, IniPath(kSubmenuIniFile));
+    if (!section)
+        return std::nullopt;
+    return EntryOrder(*section);
 }
 
 void EntryOrder::Select(int row)

@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,8 +24,9 @@ public:
     // and are left out (so Save removes their keys).
     explicit EntryOrder(const IniEntries& section);
 
-    // The rows of the entry section `submenuKey` of "SubFolder2.ini".
-    static EntryOrder Load(const std::string& submenuKey);
+    // The rows of the entry section `submenuKey` of "SubFolder2.ini". Nothing when an
+    // entry is too long to be read whole: Save would write it back cut.
+    static std::optional<EntryOrder> Load(const std::string& submenuKey);
 
     const std::vector<OrderRow>& Rows() const { return rows_; }
 

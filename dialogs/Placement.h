@@ -1,5 +1,5 @@
 #pragma once
-#include "app/Geometry.h"
+#include "base/Geometry.h"
 
 namespace quorbel {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/Geometry.h"
+#include "base/Geometry.h"
 #include "menus/MenuRowStyle.h"
 
 namespace quorbel {

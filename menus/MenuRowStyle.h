@@ -1,5 +1,5 @@
 #pragma once
-#include "app/Geometry.h"
+#include "base/Geometry.h"
 #include "menus/FolderMenuItem.h"
 
 namespace quorbel {

@@ -33,12 +33,14 @@ bool Contains(const Names& names, const std::string& name)
 
 }  // namespace
 
-ButtonInsertion ButtonInsertion::Insert(int position, const std::string& folderPath)
+std::optional<ButtonInsertion> ButtonInsertion::Insert(int position, const std::string& folderPath)
 {
     const std::string path = IniPath(kMainIniFile);
     const std::set<std::string> names = MainSectionNames();
     const int count = ButtonCount(names);
 
+    // Everything that moves is read, whole, before anything is written: the same
+    // readings move the buttons now and put them back on TakeBack.
     ButtonInsertion insertion;
     insertion.position_ = std::clamp(position, 0, count);
     insertion.mainExisted_ = Contains(names, kMainSection);
@@ -46,16 +48,24 @@ ButtonInsertion ButtonInsertion::Insert(int position, const std::string& folderP
         SavedSection saved;
         saved.name = std::to_string(n);
         saved.existed = Contains(names, saved.name);
-        saved.entries = ReadSectionEntries(saved.name, path);
+        std::optional<IniEntries> entries = ReadSectionEntries(saved.name, path);
+        if (!entries)
+            return std::nullopt;
+        saved.entries = std::move(*entries);
         insertion.sections_.push_back(std::move(saved));
     }
     std::vector<std::string> mainKeys;
     ListSectionKeys(kMainSection, path, mainKeys);
     insertion.sizeExisted_ = Contains(mainKeys, key::kSize);
-    insertion.sizeText_ = IniSection(kMainSection, path).ReadString(key::kSize, "");
+    std::optional<std::string> sizeText = ReadWholeValue(kMainSection, key::kSize, path);
+    if (!sizeText)
+        return std::nullopt;
+    insertion.sizeText_ = std::move(*sizeText);
 
+    // Section n moves to n + 1 as an exact copy, in one write and in place, so a folder
+    // button never picks up a stale `iCommand` that the destination held.
     for (int n = count - 1; n >= insertion.position_; --n)
-        MoveButtonSection(n, n + 1);
+        ReplaceSection(std::to_string(n + 1), insertion.sections_[n - insertion.position_].entries, path);
 
     // Written in place and whole, so the section holds only the new button and keeps its
     // place in the file (which is what lets TakeBack restore the file exactly).

@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,8 +15,9 @@ public:
     // Opens a gap at `position` (clamped to 0 .. ButtonCount()) by moving the buttons
     // from there on one place to the right, writes the new folder button there
     // (sFolderPath, sButtonText = the folder's last path part, a new subkey; no iCommand)
-    // and sets main/size to the new number of buttons.
-    static ButtonInsertion Insert(int position, const std::string& folderPath);
+    // and sets main/size to the new number of buttons. Nothing, with nothing written,
+    // when a button that would move holds a value too long to be read whole.
+    static std::optional<ButtonInsertion> Insert(int position, const std::string& folderPath);
 
     int Position() const { return position_; }
 

@@ -47,24 +47,28 @@ std::string ButtonSubmenuKey(int position)
         .ReadString(key::kSubmenuKey, "");
 }
 
-void MoveButtonSection(int from, int to)
-{
-    const std::string path = IniPath(kMainIniFile);
-    ReplaceSection(std::to_string(to), ReadSectionEntries(std::to_string(from), path), path);
-}
-
-bool DeleteButton(int position, const std::string& submenuKey)
+ButtonEdit DeleteButton(int position, const std::string& submenuKey)
 {
     const int count = ButtonCount();
     if (position < 0 || position >= count)
-        return false;
+        return ButtonEdit::kNoButton;
+    // Everything that moves is read before anything is written, so a refusal leaves the
+    // files as they were.
+    const std::string path = IniPath(kMainIniFile);
+    std::vector<IniEntries> moving;
+    for (int n = position + 1; n < count; ++n) {
+        std::optional<IniEntries> entries = ReadSectionEntries(std::to_string(n), path);
+        if (!entries)
+            return ButtonEdit::kValueTooLong;
+        moving.push_back(std::move(*entries));
+    }
     // An empty key names no submenu; removing section "" would hit whatever stands there.
     if (!submenuKey.empty())
         IniSection(submenuKey, IniPath(kSubmenuIniFile)).Remove();
-    for (int n = position + 1; n < count; ++n)
-        MoveButtonSection(n, n - 1);
+    for (std::size_t i = 0; i < moving.size(); ++i)
+        ReplaceSection(std::to_string(position + static_cast<int>(i)), moving[i], path);
     MainSection().WriteInt(key::kSize, count - 1);
-    return true;
+    return ButtonEdit::kDone;
 }
 
 }  // namespace quorbel

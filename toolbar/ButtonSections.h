@@ -27,16 +27,19 @@ int ButtonCount(const std::set<std::string>& sectionNames);
 // The `subkey` of button section `position`; empty when it has none.
 std::string ButtonSubmenuKey(int position);
 
-// Makes section `to` an exact copy of section `from`, in one write and in place: keys
-// the destination had of its own do not survive. A button therefore arrives as it was;
-// in particular a folder button never picks up a stale `iCommand` and becomes a
-// command button.
-void MoveButtonSection(int from, int to);
+// What an edit of the button sections came to.
+enum class ButtonEdit {
+    kDone,
+    kNoButton,      // the position is no button of the file's count: nothing changed
+    kValueTooLong,  // a section to be moved holds a value that cannot be read whole:
+                    // nothing changed, rather than moving the button with its value cut
+};
 
 // Deletes the button at `position`: removes its folder entries (the entry section
 // `submenuKey` of "SubFolder2.ini"; its decoration section stays), closes the gap and
-// lowers the count. False, with nothing changed, when `position` is not a button of the
-// file's count.
-bool DeleteButton(int position, const std::string& submenuKey);
+// lowers the count. Every button behind it moves as an exact copy, in one write per
+// section and in place: keys the destination had of its own do not survive, so a folder
+// button never picks up a stale `iCommand` and becomes a command button.
+ButtonEdit DeleteButton(int position, const std::string& submenuKey);
 
 }  // namespace quorbel

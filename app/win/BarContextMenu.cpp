@@ -10,6 +10,7 @@
 #include "config/IniSection.h"
 #include "dialogs/win/BarButtonDialog.h"
 #include "framework/MenuTable.h"
+#include "framework/MessageBox.h"
 #include "toolbar/ButtonSections.h"
 #include "toolbar/FolderButton.h"
 
@@ -88,7 +89,11 @@ void BarWindow::DeleteButtonAt(int position)
     if (position < 0 || static_cast<std::size_t>(position) >= buttons.size())
         return;
     // No confirmation: the bar's menu is a deliberate, two-step gesture already.
-    DeleteButton(position, buttons[static_cast<std::size_t>(position)].submenuKey);
+    const ButtonEdit deleted = DeleteButton(position, buttons[static_cast<std::size_t>(position)].submenuKey);
+    if (deleted == ButtonEdit::kValueTooLong)
+        fw::ShowMessage(L"버튼 설정에 너무 긴 값이 있어 버튼을 삭제할 수 없습니다. "
+                        L"Quorbel.ini 파일은 그대로 둡니다.",
+                        MB_OK);
     ReloadButtons();
 }
 

@@ -209,7 +209,7 @@ bool BarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
         result = OnButtonContextMenu(static_cast<int>(wParam), lParam != 0);
         return true;
     case WM_FOLDER_DROPPED:
-        result = OnFolderDropped(static_cast<int>(wParam));
+        result = AddDroppedFolder(*this, static_cast<int>(wParam));
         return true;
     case WM_QUERYDRAGICON:
         result = reinterpret_cast<LRESULT>(icon_);

@@ -1,12 +1,13 @@
 #pragma once
 #include <string>
 
-#include "app/Geometry.h"
 #include "app/win/BarGlue.h"
 #include "app/win/BarHotkey.h"
 #include "app/win/TrayIcon.h"
+#include "base/Geometry.h"
 #include "framework/Dialog.h"
 #include "menus/FolderMenuActions.h"
+#include "toolbar/win/FolderDrop.h"
 #include "toolbar/win/FolderToolBar.h"
 
 namespace quorbel {
@@ -15,7 +16,7 @@ namespace quorbel {
 // host's main window at a fixed offset, shows while the host (or the program itself) is
 // in front and hides otherwise, all driven by one 50 ms timer. Run modally by start-up;
 // its modal loop is the program's only message loop.
-class BarWindow : public fw::Dialog, public TrayOwner, public FolderMenuActions {
+class BarWindow : public fw::Dialog, public TrayOwner, public FolderMenuActions, public FolderDropSite {
 public:
     explicit BarWindow(HWND owner);
 
@@ -49,16 +50,9 @@ public:
     // none) the bar's context menu. 0 when the folder menu was shown, else 1.
     LRESULT OnButtonContextMenu(int position, bool ctrl);
 
-    // A folder was dropped over button `position` (as hit-tested; may be negative).
-    // 0 when the user dismissed the choice, else 1.
-    LRESULT OnFolderDropped(int position);
-
-    // Opens FolderButtonDialog for the lowest free entry of button `position`'s folder
-    // menu; true when it ended with OK. False at once when all entries are taken.
-    bool AddFolderToSubmenu(int position, const std::string& folderPath, const Rect& anchor);
-
-    // The screen rectangle of toolbar button `position`; empty when there is none.
-    Rect ButtonScreenRect(int position) const;
+    // Where a dropped folder goes (the toolbar's drop handling asks through these).
+    HWND DropWindow() const override { return hwnd(); }
+    Rect ButtonScreenRect(int position) const override;
 
     FolderToolBar& ToolBar() { return toolbar_; }
 
@@ -81,7 +75,6 @@ private:
     void OnTaskbarCreated();
     void EditButton(int position);
     void DeleteButtonAt(int position);
-    void AddFolderAsButton(int position, const Rect& anchor);
     void OnMeasureItem(MEASUREITEMSTRUCT& measure);
     void OnDrawItem(const DRAWITEMSTRUCT& draw);
     // WM_HOTKEY: the keyboard menu below the first button, and what its choice does.

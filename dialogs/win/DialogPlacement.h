@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "app/Geometry.h"
+#include "base/Geometry.h"
 
 namespace quorbel {
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "app/Geometry.h"
+#include "base/Geometry.h"
 #include "dialogs/FolderEntryEditor.h"
 #include "dialogs/win/ColorSwatch.h"
 #include "framework/Dialog.h"

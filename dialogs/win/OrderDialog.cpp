@@ -29,7 +29,16 @@ BOOL OrderDialog::OnInitDialog()
     list_.InsertColumn(kTitleColumn, L"폴더명", kTitleColumnWidth);
     list_.InsertColumn(kIdentityColumn, L"", 0);
 
-    order_ = EntryOrder::Load(submenuKey_);
+    std::optional<EntryOrder> loaded = EntryOrder::Load(submenuKey_);
+    if (!loaded) {
+        // OK would write the section back from a cut reading: the menu stays as it is.
+        fw::ShowMessage(L"이 폴더 메뉴에 너무 긴 항목이 있어 순서를 바꿀 수 없습니다. "
+                        L"SubFolder2.ini 파일은 그대로 둡니다.",
+                        MB_OK);
+        EndDialog(IDCANCEL);
+        return TRUE;
+    }
+    order_ = std::move(*loaded);
     for (std::size_t row = 0; row < order_.Rows().size(); ++row) {
         list_.InsertRow(static_cast<int>(row), std::string());
         ShowRow(static_cast<int>(row));

@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "app/Geometry.h"
+#include "base/Geometry.h"
 #include "framework/Handles.h"
 #include "menus/FolderMenu.h"
 #include "menus/FolderMenuItem.h"

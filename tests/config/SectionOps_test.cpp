@@ -77,12 +77,14 @@ TEST(ListSectionKeys, DoublesTheBufferWhileTheListComesBackCut)
 
 TEST(CopySection, WritesEverySourceKeyIntoTheDestination)
 {
-    const std::string long9k(9000, 'p');
+    // Longer than the first buffer, and longer than any buffer we read with.
+    const std::string longPath(30000, 'p'), hugePath(1400000, 'h');
     const struct {
         const char* name;
         std::string before;  // sections 0 (the destination) and 1 (the source)
         bool emptyFirst;
         std::string after;
+        bool copied = true;
     } cases[] = {
         // A button moved over one that has a key the source lacks: that key keeps its
         // value and its place; keys both have keep the destination's order.
@@ -93,14 +95,16 @@ TEST(CopySection, WritesEverySourceKeyIntoTheDestination)
         {"MissingDestinationIsAdded", "[1]\nsFolderPath=C:\\b\n", false, "[1]\nsFolderPath=C:\\b\n[0]\nsFolderPath=C:\\b\n"},
         {"EmptyValuesAreCopiedAsEmpty", "[0]\niCommand=3\n[1]\niCommand=\n", false, "[0]\niCommand=\n[1]\niCommand=\n"},
         {"MissingSourceChangesNothing", "[0]\nsubkey=K0\n", false, "[0]\nsubkey=K0\n"},
-        {"LongValuesWhole", "[1]\nsFolderPath=" + long9k + "\n", false,
-         "[1]\nsFolderPath=" + long9k + "\n[0]\nsFolderPath=" + long9k + "\n"},
+        {"LongValuesWhole", "[1]\nsFolderPath=" + longPath + "\n", false,
+         "[1]\nsFolderPath=" + longPath + "\n[0]\nsFolderPath=" + longPath + "\n"},
+        {"HugeValueCopiesNothing", "[0]\nsubkey=K0\n[1]\nsubkey=K1\nsFolderPath=" + hugePath + "\n", true,
+         "[0]\nsubkey=K0\n[1]\nsubkey=K1\nsFolderPath=" + hugePath + "\n", false},
     };
     for (const auto& c : cases) {
         TempDir dir;
         const std::string path = dir.File("Quorbel.ini");
         ASSERT_TRUE(WriteFileBytes(path, Crlf(c.before)));
-        CopySection("1", "0", path, c.emptyFirst);
+        EXPECT_EQ(CopySection("1", "0", path, c.emptyFirst), c.copied) << c.name;
         EXPECT_EQ(ReadFileBytes(path), Crlf(c.after)) << c.name;
     }
 }

@@ -90,7 +90,7 @@ TEST(EntryOrder, OkWritesTheSectionWholeAndNothingReachesTheFileBefore)
     test::ProgramFolder folder;
     const auto submenu = [&] { return test::ReadFileBytes(folder.SubmenuIni()); };
     folder.WriteSubmenu("[K]\n0=zero|C:\\0\n5=\n1=one|C:\\1\n2=two|C:\\2\n[KE]\n1=1\n");
-    EntryOrder order = EntryOrder::Load("K");
+    EntryOrder order = EntryOrder::Load("K").value();
     order.Select(1);
     order.MoveUp();
     {
@@ -111,6 +111,17 @@ TEST(EntryOrder, OkWritesTheSectionWholeAndNothingReachesTheFileBefore)
     order.DeleteSelected();
     order.Save("K");
     EXPECT_EQ(submenu(), test::Crlf("[KE]\n1=1\n")) << "an empty list leaves no section";
+}
+
+// OK writes back what was read: a hand-made entry longer than the buffers is read whole,
+// and a menu with one too long to read whole is not taken into the dialog at all.
+TEST(EntryOrder, LongEntriesAreReadWholeOrNotAtAll)
+{
+    test::ProgramFolder folder;
+    const std::string longEntry = "t|" + std::string(30000, 'p');
+    folder.WriteSubmenu("[K]\n0=" + longEntry + "\n[H]\n0=t|" + std::string(1400000, 'h') + "\n");
+    EXPECT_EQ(EntryOrder::Load("K").value().SectionEntries(), (IniEntries{{"0", longEntry}}));
+    EXPECT_FALSE(EntryOrder::Load("H"));
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 set -u
 root=$1
 status=0
-for sub in config app toolbar menus host dialogs; do
+for sub in base config app toolbar menus host dialogs; do
   for f in "$root/$sub"/*.h "$root/$sub"/*.cpp "$root/tests/$sub"/*.h "$root/tests/$sub"/*.cpp; do
     [ -e "$f" ] || continue
     if grep -n -E '#\s*include\s*[<"](windows|winuser|wingdi|commctrl|shellapi)\.h[>"]' "$f"; then

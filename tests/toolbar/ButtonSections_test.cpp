@@ -56,7 +56,7 @@ TEST_F(ButtonSectionsTest, InsertOpensTheGapAndTakeBackRestoresTheFileExactly)
     const std::string before = Bar(buttons, "[3]\n" + Button("old", 77) + "note=x\n");
     for (int p = 0; p <= 3; ++p) {
         folder_.WriteMain(before);
-        const ButtonInsertion insertion = ButtonInsertion::Insert(p, "E:\\new");
+        const ButtonInsertion insertion = ButtonInsertion::Insert(p, "E:\\new").value();
         Texts after = buttons;
         after.insert(after.begin() + p, kNew);
         EXPECT_EQ(Main(), Crlf(Bar(after))) << p;
@@ -67,7 +67,7 @@ TEST_F(ButtonSectionsTest, InsertOpensTheGapAndTakeBackRestoresTheFileExactly)
 
 TEST_F(ButtonSectionsTest, InsertIntoAnEmptyBarAndTakeBackOfHandWrittenFiles)
 {
-    const ButtonInsertion first = ButtonInsertion::Insert(0, "D:\\work");
+    const ButtonInsertion first = ButtonInsertion::Insert(0, "D:\\work").value();
     EXPECT_EQ(Main(), Crlf("[0]\nsFolderPath=D:\\work\nsButtonText=work\nsubkey=new-key\n[main]\nsize=1\n"));
     first.TakeBack();
     EXPECT_EQ(Main(), "");
@@ -75,9 +75,10 @@ TEST_F(ButtonSectionsTest, InsertIntoAnEmptyBarAndTakeBackOfHandWrittenFiles)
     // section without a count stays without.
     for (const std::string& before : {"[main]\nsize=02\n[0]\n" + Button("A") + "[1]\n" + Button("B") + "[2]\n" +
                                           Button("stale", 5) + "[other]\nk=v\n",
-                                      std::string("[main]\nbGlue=0\n")}) {
+                                      std::string("[main]\nbGlue=0\n"),
+                                      "[main]\nsize=1;" + std::string(30000, 'n') + "\n[0]\n" + Button("A")}) {
         folder_.WriteMain(before);
-        ButtonInsertion::Insert(1, "E:\\new").TakeBack();
+        ButtonInsertion::Insert(1, "E:\\new")->TakeBack();
         EXPECT_EQ(Main(), Crlf(before));
     }
 }
@@ -90,11 +91,11 @@ TEST_F(ButtonSectionsTest, EditsWorkOnTheButtonsTheBarShows)
         std::string before = Bar({Button("A"), Button("B")});
         before.replace(before.find("size=2"), 6, "size=" + size);
         folder_.WriteMain(before);
-        const ButtonInsertion insertion = ButtonInsertion::Insert(9, "E:\\new");
+        const ButtonInsertion insertion = ButtonInsertion::Insert(9, "E:\\new").value();
         EXPECT_EQ(Main(), Crlf(Bar({Button("A"), Button("B"), kNew}))) << size;
         insertion.TakeBack();
         EXPECT_EQ(Main(), Crlf(before)) << size;
-        ASSERT_TRUE(DeleteButton(1, "KB"));
+        ASSERT_EQ(DeleteButton(1, "KB"), ButtonEdit::kDone);
         EXPECT_EQ(Main(), Crlf(Bar({Button("A")}, "[1]\n" + Button("B")))) << size;
     }
 }
@@ -108,7 +109,7 @@ TEST_F(ButtonSectionsTest, DeleteClosesTheGapAndDropsTheButtonsFolderEntries)
     for (int i = 0; i < 3; ++i) {
         folder_.WriteMain(Bar(buttons));
         folder_.WriteSubmenu("[KA]\n0=a|x\n[KB]\n0=b|y\n[KBE]\n0=1\n[KC]\n0=c|z\n");
-        ASSERT_TRUE(DeleteButton(i, ButtonSubmenuKey(i)));
+        ASSERT_EQ(DeleteButton(i, ButtonSubmenuKey(i)), ButtonEdit::kDone);
         Texts after = buttons;
         after.erase(after.begin() + i);
         // B does not inherit A's command; the old last section lingers unread.
@@ -121,15 +122,38 @@ TEST_F(ButtonSectionsTest, DeleteOnlyWithinTheCountAndNeverASectionWithoutName)
 {
     folder_.WriteMain(Bar({Button("A")}));
     folder_.WriteSubmenu("[]\n0=unnamed|x\n");
-    EXPECT_FALSE(DeleteButton(-1, "KA"));
-    EXPECT_FALSE(DeleteButton(1, "KA"));
-    ASSERT_TRUE(DeleteButton(0, ""));
+    EXPECT_EQ(DeleteButton(-1, "KA"), ButtonEdit::kNoButton);
+    EXPECT_EQ(DeleteButton(1, "KA"), ButtonEdit::kNoButton);
+    ASSERT_EQ(DeleteButton(0, ""), ButtonEdit::kDone);
     EXPECT_EQ(Main(), Crlf("[main]\nbGlue=1\nsize=0\nx=40\n[0]\n" + Button("A")));
     EXPECT_EQ(Submenu(), Crlf("[]\n0=unnamed|x\n"));
 
     folder_.WriteMain("[main]\nsize=-4\n[0]\n" + Button("A"));
     EXPECT_EQ(ButtonCount(), 0);
-    EXPECT_FALSE(DeleteButton(0, "KA"));
+    EXPECT_EQ(DeleteButton(0, "KA"), ButtonEdit::kNoButton);
+}
+
+// A hand-made value longer than the buffers moves whole; one too long to read whole
+// stops the edit before anything is written.
+TEST_F(ButtonSectionsTest, LongValuesMoveWholeOrNothingMoves)
+{
+    for (const std::size_t length : {30000, 1400000}) {
+        const bool whole = length < 1000000;
+        const Texts buttons = {Button("A"), Button("B") + "note=" + std::string(length, 'n') + "\n", Button("C")};
+        const std::string before = Bar(buttons);
+        folder_.WriteMain(before);
+        folder_.WriteSubmenu("[KA]\n0=a|x\n");
+        const std::optional<ButtonInsertion> insertion = ButtonInsertion::Insert(0, "E:\\new");
+        ASSERT_EQ(insertion.has_value(), whole) << length;
+        if (insertion) {
+            EXPECT_EQ(Main(), Crlf(Bar({kNew, buttons[0], buttons[1], buttons[2]})));
+            insertion->TakeBack();
+        }
+        EXPECT_EQ(Main(), Crlf(before)) << length;
+        EXPECT_EQ(DeleteButton(0, "KA"), whole ? ButtonEdit::kDone : ButtonEdit::kValueTooLong) << length;
+        EXPECT_EQ(Main(), Crlf(whole ? Bar({buttons[1], buttons[2]}, "[2]\n" + Button("C")) : before)) << length;
+        EXPECT_EQ(Submenu(), whole ? "" : Crlf("[KA]\n0=a|x\n")) << length;
+    }
 }
 
 TEST(PlanDrop, DecidesWhereADroppedFolderCanGo)

@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "framework/MessageBox.h"
@@ -15,15 +17,39 @@ namespace {
 constexpr wchar_t kHintCaption[] = L"여기에 폴더를 드랍하시오, Ctrl+드래그로 바를 이동 시킵니다.";
 constexpr COLORREF kTransparent = RGB(255, 0, 255);
 
-// The name of dropped item `index`, however long it is.
-std::string DroppedName(HDROP drop, UINT index)
+// `wide` in the system code page, in which the INI files and the host's command line
+// speak; nothing when a character of it has no place there. Converted without best-fit
+// characters: a look-alike letter would name another folder just as surely as "?".
+std::optional<std::string> InSystemCodePage(const std::wstring& wide)
 {
-    const UINT length = DragQueryFileA(drop, index, nullptr, 0);
+    if (wide.empty())
+        return std::string();
+    // A UTF-8 system code page holds every character, and the call takes neither the
+    // best-fit flag nor the used-default flag for it (see WideCharToMultiByte).
+    const bool utf8 = GetACP() == CP_UTF8;
+    const DWORD flags = utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
+    BOOL usedDefault = FALSE;
+    const int wideLength = static_cast<int>(wide.size());
+    const int length = WideCharToMultiByte(CP_ACP, flags, wide.data(), wideLength, nullptr, 0, nullptr,
+                                           utf8 ? nullptr : &usedDefault);
+    if (length <= 0 || usedDefault)
+        return std::nullopt;
+    std::string text(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(CP_ACP, flags, wide.data(), wideLength, text.data(), length, nullptr, nullptr);
+    return text;
+}
+
+// The name of dropped item `index`, however long it is; nothing when the system code
+// page cannot hold it. Read as UTF-16: the A call would put "?" where a character does
+// not fit and hand over a path that leads nowhere.
+std::optional<std::string> DroppedName(HDROP drop, UINT index)
+{
+    const UINT length = DragQueryFileW(drop, index, nullptr, 0);
     if (length == 0)
         return std::string();
-    std::vector<char> name(length + 1);
-    const UINT copied = DragQueryFileA(drop, index, name.data(), length + 1);
-    return std::string(name.data(), copied);
+    std::wstring name(length + 1, L'\0');
+    name.resize(DragQueryFileW(drop, index, name.data(), length + 1));
+    return InSystemCodePage(name);
 }
 
 // Captions are data in the system code page; the control keeps them as UTF-16.
@@ -109,13 +135,18 @@ void FolderToolBar::OnDropFiles(HDROP drop)
     ScreenToClient(hwnd(), &point);
     const int position = HitTest(point);
 
-    const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
-    std::string name = count > 0 ? DroppedName(drop, 0) : std::string();
+    const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+    const std::optional<std::string> name = count > 0 ? DroppedName(drop, 0) : std::string();
     // The drop data is ours to release once read.
     DragFinish(drop);
 
-    DroppedFolderPath() = name;
-    if (!name.empty())
+    if (!name) {
+        // Stored with "?" in it, the path would send the host nowhere on every click.
+        fw::ShowMessage(L"폴더 이름에 이 시스템의 문자 코드로 나타낼 수 없는 문자가 있어 추가할 수 없습니다.", MB_OK);
+        return;
+    }
+    DroppedFolderPath() = *name;
+    if (!name->empty())
         PostMessageW(GetParent(hwnd()), WM_FOLDER_DROPPED, static_cast<WPARAM>(position),
                      static_cast<LPARAM>(position));
 }

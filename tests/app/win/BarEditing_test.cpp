@@ -287,6 +287,26 @@ TEST_F(BarEditingTest, DroppedFolderIntoAButtonsMenuTakesTheLowestFreeKeyAsTheLa
     EXPECT_EQ(Value(kMainSection, key::kSize, folder_.MainIni()), "3");
 }
 
+// A name the system code page cannot hold (Thai here) would be stored with "?" in its
+// place and send the host nowhere on every click: the drop is refused before the menu.
+TEST_F(BarEditingTest, DroppedFolderNamedOutsideTheCodePageIsRefused)
+{
+    const char submenus[] = "[KB]\n0=x|C:\\x\n";
+    std::wstring message;
+    RunBar(kThreeButtons, submenus, [&](DialogScript& s, HWND bar) {
+        const std::string main = test::ReadFileBytes(folder_.MainIni());
+        const std::string submenu = test::ReadFileBytes(folder_.SubmenuIni());
+        // Posted, as the shell does: the message box is answered from here.
+        PostMessageW(ToolbarOf(bar), WM_DROPFILES,
+                     reinterpret_cast<WPARAM>(test::MakeDrop(std::vector<std::wstring>{L"D:\\\u0E44\u0E17\u0E22"})), 0);
+        message = s.AnswerMessageBox();
+        if (test::ReadFileBytes(folder_.MainIni()) != main || test::ReadFileBytes(folder_.SubmenuIni()) != submenu)
+            s.Fail("a refused drop changed the INI files");
+    });
+    ASSERT_EQ(failure_, "");
+    EXPECT_EQ(message, L"폴더 이름에 이 시스템의 문자 코드로 나타낼 수 없는 문자가 있어 추가할 수 없습니다.");
+}
+
 // A left click runs the host command inside the toolbar's WM_LBUTTONUP; a reload asked
 // for while the bar waits on the host must not pull the toolbar from under it.
 TEST_F(BarEditingTest, ReloadDuringAClickWaitsUntilTheClickReturns)

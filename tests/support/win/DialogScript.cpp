@@ -76,8 +76,14 @@ void DialogScript::CancelEverything()
     const auto deadline = std::chrono::steady_clock::now() + kStep;
     while (std::chrono::steady_clock::now() < deadline) {
         const std::vector<HWND> dialogs = VisibleDialogsOf(testedThread_);
-        if (dialogs.empty())
+        // A tracked popup menu is no dialog, but its loop holds the run just the same.
+        const HWND menu = FindWindowW(L"#32768", nullptr);
+        const bool menuOpen = menu && IsWindowVisible(menu) &&
+                              GetWindowThreadProcessId(menu, nullptr) == testedThread_;
+        if (dialogs.empty() && !menuOpen)
             return;
+        if (menuOpen)
+            PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
         for (HWND dialog : dialogs)
             if (IsWindowEnabled(dialog))
                 PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);

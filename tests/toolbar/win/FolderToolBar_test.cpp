@@ -122,7 +122,7 @@ TEST_F(FolderToolBarTest, DropTakesTheFirstItemWholeAndPostsTheHitButton)
         EXPECT_EQ(static_cast<int>(posted->wParam), 1);
     }
     // A drop of nothing posts nothing.
-    SendMessageW(toolbar_.hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(test::MakeDrop({})), 0);
+    SendMessageW(toolbar_.hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(test::MakeDrop(std::vector<std::string>{})), 0);
     EXPECT_EQ(DroppedFolderPath(), "");
     EXPECT_FALSE(parent_.TakePosted(WM_FOLDER_DROPPED).has_value());
 }
