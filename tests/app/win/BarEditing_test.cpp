@@ -12,7 +12,6 @@
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/TestFiles.h"
 #include "tests/support/win/DialogScript.h"
-#include "tests/support/win/TestWindow.h"
 #include "toolbar/ButtonLoad.h"
 #include "toolbar/FolderButton.h"
 #include "toolbar/win/FolderToolBar.h"
@@ -92,7 +91,7 @@ protected:
             }
             PostMessageW(bar, WM_COMMAND, IDOK, 0);
         });
-        BarWindow bar(owner_.hwnd());
+        BarWindow bar(nullptr);
         bar.DoModal();
         failure_ = script.Finish();
     }
@@ -100,7 +99,6 @@ protected:
     bool MainHas(const char* line) const { return test::ReadFileBytes(folder_.MainIni()).find(line) != std::string::npos; }
 
     test::ProgramFolder folder_;
-    test::TestWindow owner_;
     std::string failure_;
 };
 

@@ -1,6 +1,10 @@
 #include "toolbar/win/FolderToolBar.h"
 
+#include <shlobj.h>
+
 #include <gtest/gtest.h>
+
+#include <cstring>
 
 #include <string>
 #include <utility>
@@ -8,16 +12,39 @@
 
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/win/DialogScript.h"
-#include "tests/support/win/DropHandle.h"
-#include "tests/support/win/TestWindow.h"
 #include "toolbar/FolderButton.h"
 
 namespace quorbel {
 namespace {
 
+// A drop handle as the shell makes one: DROPFILES, then the names (system code page),
+// each ended by a zero byte, and one more zero. Whoever handles WM_DROPFILES frees it.
+WPARAM MakeDrop(const std::vector<std::string>& names)
+{
+    std::string list;
+    for (const std::string& name : names)
+        list += name + '\0';
+    list += '\0';
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + list.size());
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    std::memcpy(drop + 1, list.data(), list.size());
+    GlobalUnlock(memory);
+    return reinterpret_cast<WPARAM>(memory);
+}
+
 class FolderToolBarTest : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(toolbar_.Create(parent_.hwnd(), WS_CHILD | WS_VISIBLE, 0xE800)); }
+    void SetUp() override { ASSERT_TRUE(toolbar_.Create(parent_, WS_CHILD | WS_VISIBLE, 0xE800)); }
+    void TearDown() override { DestroyWindow(parent_); }
+
+    // What the toolbar posted to its parent, taken from the queue (message 0: nothing).
+    MSG Posted(UINT message)
+    {
+        MSG posted{};
+        PeekMessageW(&posted, parent_, message, message, PM_REMOVE);
+        return posted;
+    }
 
     // Style and caption of a button; after a reload the control is a new one.
     std::pair<int, std::wstring> FaceAt(int index)
@@ -35,7 +62,7 @@ protected:
     }
 
     test::ProgramFolder folder_;
-    test::TestWindow parent_;
+    const HWND parent_ = CreateWindowW(L"STATIC", L"", WS_POPUP, 0, 0, 800, 200, nullptr, nullptr, nullptr, nullptr);
     FolderToolBar toolbar_;
 };
 
@@ -67,20 +94,20 @@ TEST_F(FolderToolBarTest, RightClickPostsTheButtonAndTheCtrlState)
         SetKeyboardState(keys);
         const POINT p = CentreOf(2);
         SendMessageW(toolbar_.hwnd(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(p.x, p.y));
-        const auto posted = parent_.TakePosted(WM_BUTTON_CONTEXT);
-        ASSERT_TRUE(posted.has_value());
-        EXPECT_EQ(posted->wParam, 2u);
-        EXPECT_EQ(posted->lParam, ctrl ? 1 : 0);
+        const MSG posted = Posted(WM_BUTTON_CONTEXT);
+        EXPECT_EQ(posted.message, WM_BUTTON_CONTEXT);
+        EXPECT_EQ(posted.wParam, 2u);
+        EXPECT_EQ(posted.lParam, ctrl ? 1 : 0);
     }
     SendMessageW(toolbar_.hwnd(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(2000, 5));  // beside the buttons
-    EXPECT_FALSE(parent_.TakePosted(WM_BUTTON_CONTEXT).has_value());
+    EXPECT_EQ(Posted(WM_BUTTON_CONTEXT).message, 0u);
 }
 
 TEST_F(FolderToolBarTest, DropTakesTheFirstItemWholeAndPostsTheHitButton)
 {
     folder_.WriteMain("[main]\nsize=2\n[0]\nsFolderPath=C:\\a\n[1]\nsFolderPath=C:\\b\n");
     toolbar_.LoadButtons();
-    ShowWindow(parent_.hwnd(), SW_SHOWNA);
+    ShowWindow(parent_, SW_SHOWNA);
     POINT screen = CentreOf(1);
     ClientToScreen(toolbar_.hwnd(), &screen);
     SetCursorPos(screen.x, screen.y);
@@ -94,11 +121,11 @@ TEST_F(FolderToolBarTest, DropTakesTheFirstItemWholeAndPostsTheHitButton)
         {},          // nothing: nothing posted
     };
     for (const auto& names : drops) {
-        SendMessageW(toolbar_.hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(test::MakeDrop(names)), 0);
+        SendMessageW(toolbar_.hwnd(), WM_DROPFILES, MakeDrop(names), 0);
         EXPECT_EQ(DroppedFolderPath(), names.empty() ? "" : names[0]);
-        const auto posted = parent_.TakePosted(WM_FOLDER_DROPPED);
-        ASSERT_EQ(posted.has_value(), !names.empty());
-        EXPECT_TRUE(names.empty() || posted->wParam == 1);
+        const MSG posted = Posted(WM_FOLDER_DROPPED);
+        EXPECT_EQ(posted.message, names.empty() ? 0u : WM_FOLDER_DROPPED);
+        EXPECT_EQ(posted.wParam, names.empty() ? 0u : 1u);
     }
 }
 
