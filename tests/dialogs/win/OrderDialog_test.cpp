@@ -15,6 +15,27 @@ namespace {
 
 using test::DialogScript;
 
+std::string RowText(DialogScript& s, HWND dialog, int row, int column)
+{
+    char text[256] = {};
+    LVITEMA item{};
+    item.iSubItem = column;
+    item.pszText = text;
+    item.cchTextMax = sizeof text;
+    const LRESULT length = s.SendItem(dialog, IDC_ENTRY_LIST, LVM_GETITEMTEXTA, static_cast<WPARAM>(row),
+                                      reinterpret_cast<LPARAM>(&item));
+    return std::string(text, static_cast<std::size_t>(length));
+}
+
+// Gives a row the selected and focused state, as a click would.
+void SelectRow(DialogScript& s, HWND dialog, int row)
+{
+    LVITEMW state{};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    state.state = state.stateMask;
+    s.SendItem(dialog, IDC_ENTRY_LIST, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
+}
+
 class OrderDialogTest : public testing::Test {
 protected:
     void WriteSubmenu(const std::string& bytes) { test::WriteFileBytes(folder_.SubmenuIni(), bytes); }
@@ -64,9 +85,9 @@ TEST_F(OrderDialogTest, AMovedRowStaysSelectedAndCancelStoresNothing)
     LRESULT selected = -2;
     bool listHasFocus = false;
     const OrderOutcome outcome = Run([&](DialogScript& s, HWND d) {
-        s.SelectRow(d, IDC_ENTRY_LIST, 1);
+        SelectRow(s, d, 1);
         s.Click(d, IDC_MOVE_UP);
-        first = s.RowText(d, IDC_ENTRY_LIST, 0, 1);
+        first = RowText(s, d, 0, 1);
         selected = s.SendItem(d, IDC_ENTRY_LIST, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED);
         GUITHREADINFO info{};
         info.cbSize = sizeof info;
@@ -91,7 +112,7 @@ TEST_F(OrderDialogTest, PropertiesSaveTheEntryAtOnceAndUpdateTheRow)
     std::string shownTitle, identity;
     RECT order{}, settings{};
     Run([&](DialogScript& s, HWND d) {
-        s.SelectRow(d, IDC_ENTRY_LIST, 1);
+        SelectRow(s, d, 1);
         s.Press(d, IDC_ENTRY_PROPERTIES);
         HWND properties = s.WaitForDialog(L"폴더 버튼 설정");
         GetWindowRect(d, &order);
@@ -100,8 +121,8 @@ TEST_F(OrderDialogTest, PropertiesSaveTheEntryAtOnceAndUpdateTheRow)
         s.SetText(properties, IDC_TITLE, "Null");
         s.SetText(properties, IDC_PATH, "N:\\0");
         s.Click(properties, IDOK);
-        s.WaitUntil([&] { return s.RowText(d, IDC_ENTRY_LIST, 1, 0) == "Null"; }, "the row's new title");
-        identity = s.RowText(d, IDC_ENTRY_LIST, 1, 1);
+        s.WaitUntil([&] { return RowText(s, d, 1, 0) == "Null"; }, "the row's new title");
+        identity = RowText(s, d, 1, 1);
         s.Click(d, IDCANCEL);
     });
     EXPECT_EQ(shownTitle, "oh-five");

@@ -1,7 +1,5 @@
 #include "tests/support/win/DialogScript.h"
 
-#include <commctrl.h>
-
 #include <chrono>
 #include <stdexcept>
 #include <vector>
@@ -121,26 +119,6 @@ std::string DialogScript::Text(HWND dialog, int id)
     char text[1024] = {};
     const LRESULT length = Send(GetDlgItem(dialog, id), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), true);
     return std::string(text, static_cast<std::size_t>(length));
-}
-
-std::string DialogScript::RowText(HWND dialog, int listId, int row, int column)
-{
-    char text[1024] = {};
-    LVITEMA item{};
-    item.iSubItem = column;
-    item.pszText = text;
-    item.cchTextMax = sizeof text;
-    const LRESULT length = Send(GetDlgItem(dialog, listId), LVM_GETITEMTEXTA, static_cast<WPARAM>(row),
-                                reinterpret_cast<LPARAM>(&item));
-    return std::string(text, static_cast<std::size_t>(length));
-}
-
-void DialogScript::SelectRow(HWND dialog, int listId, int row)
-{
-    LVITEMW state{};
-    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    state.state = state.stateMask;
-    Send(GetDlgItem(dialog, listId), LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
 }
 
 }  // namespace quorbel::test

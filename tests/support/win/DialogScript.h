@@ -51,9 +51,6 @@ public:
     void Click(HWND d, int id) { SendItem(d, id, BM_CLICK); }
     // Posted: for buttons that open a modal window of their own.
     void Press(HWND d, int id) { PostMessageW(GetDlgItem(d, id), BM_CLICK, 0, 0); }
-    // A list-view row's text; a row given the selected and focused state.
-    std::string RowText(HWND dialog, int listId, int row, int column);
-    void SelectRow(HWND dialog, int listId, int row);
 
 private:
     DWORD testedThread_;
