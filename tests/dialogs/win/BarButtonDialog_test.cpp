@@ -22,38 +22,34 @@ RECT InDialog(HWND dialog, int id)
 // The command number has no control of its own: OK writes it back as the text it was
 // read as, or as empty text when it was absent. The menu part of the template is hidden
 // and cut off below OK and Cancel, which move up to where "메뉴 꾸미기" was; the window
-// opens below its anchor, pulled in from the right screen edge.
+// opens below its anchor.
 TEST(BarButtonDialog, OkWritesTheKeysBackCancelWritesNothingAndTheMenuPartIsCutOff)
 {
     test::ProgramFolder folder;
-    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
     const std::string head = "[main]\r\nsize=2\r\n[0]\r\nsButtonText=Docs\r\nsFolderPath=D:\\Docs\r\n[1]\r\n";
     const struct {
         bool ok;
-        Rect anchor;
         const char *before, *after, *shownCommand;
     } cases[] = {
-        {true, {10, 10, 40, 34}, "sButtonText=Sync\r\nsFolderPath=E:\\Sync\r\niCommand=-0042x\r\nsubkey=k1\r\n",
+        {true, "sButtonText=Sync\r\nsFolderPath=E:\\Sync\r\niCommand=-0042x\r\nsubkey=k1\r\n",
          "sButtonText=typed\r\nsFolderPath=F:\\typed\r\niCommand=-0042x\r\nsubkey=k1\r\n", "-0042x"},
-        {true, {10, 10, 40, 34}, "sButtonText=Sync\r\nsFolderPath=E:\\Sync\r\n",
-         "sButtonText=typed\r\nsFolderPath=F:\\typed\r\niCommand=\r\n", ""},
-        {false, {screenWidth - 30, 50, screenWidth, 74}, "sButtonText=Sync\r\niCommand=7\r\n",
-         "sButtonText=Sync\r\niCommand=7\r\n", "7"},
+        {true, "sButtonText=Sync\r\nsFolderPath=E:\\Sync\r\n", "sButtonText=typed\r\nsFolderPath=F:\\typed\r\niCommand=\r\n",
+         ""},
+        {false, "sButtonText=Sync\r\niCommand=7\r\n", "sButtonText=Sync\r\niCommand=7\r\n", "7"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.before);
         test::WriteFileBytes(folder.MainIni(), head + c.before);
         std::string shownTitle, shownCommand;
-        bool partShown = false, pathShown = false;
+        bool partShown = false;
         RECT decorate{}, ok{}, cancel{}, window{};
-        BarButtonDialog dialog(1, c.anchor);
+        BarButtonDialog dialog(1, Rect{10, 10, 40, 34});
         DialogScript script([&](DialogScript& s) {
             HWND d = s.WaitForDialog(L"폴더 버튼 설정");
             shownTitle = s.Text(d, IDC_TITLE);
             shownCommand = s.Text(d, IDC_COMMAND);
             for (int id : {IDC_SEPARATOR_HINT, IDC_DECORATE, IDC_DECORATION_GROUP})
-                partShown = partShown || s.IsVisible(d, id);
-            pathShown = s.IsVisible(d, IDC_PATH);
+                partShown = partShown || IsWindowVisible(GetDlgItem(d, id));
             decorate = InDialog(d, IDC_DECORATE);
             ok = InDialog(d, IDOK);
             cancel = InDialog(d, IDCANCEL);
@@ -67,16 +63,12 @@ TEST(BarButtonDialog, OkWritesTheKeysBackCancelWritesNothingAndTheMenuPartIsCutO
         EXPECT_EQ(test::ReadFileBytes(folder.MainIni()), head + c.after);
         EXPECT_EQ(shownTitle, "Sync");
         EXPECT_EQ(shownCommand, c.shownCommand);
-
         EXPECT_FALSE(partShown);
-        EXPECT_TRUE(pathShown);
         EXPECT_EQ(ok.top, decorate.top);
         EXPECT_EQ(cancel.top, decorate.top);
         EXPECT_LT(ok.right, cancel.left) << "side by side as in the template";
         EXPECT_EQ(window.bottom - window.top, cancel.bottom + 35);
-        EXPECT_EQ(window.top, c.anchor.bottom);
-        const int width = window.right - window.left;
-        EXPECT_EQ(window.left, c.ok ? c.anchor.left : screenWidth - width - 11);
+        EXPECT_EQ(window.top, 34) << "below the anchor";
     }
 }
 

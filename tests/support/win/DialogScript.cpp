@@ -1,5 +1,6 @@
 #include "tests/support/win/DialogScript.h"
 
+#include <chrono>
 #include <stdexcept>
 #include <vector>
 
@@ -10,15 +11,17 @@ namespace {
 constexpr auto kPoll = std::chrono::milliseconds(5);
 constexpr auto kStep = std::chrono::milliseconds(10000);
 
-bool HasClass(HWND window, const wchar_t* name)
+std::wstring TextOf(HWND window)
 {
-    wchar_t found[32] = {};
-    return GetClassNameW(window, found, 32) && lstrcmpiW(found, name) == 0;
+    wchar_t text[1024] = {};
+    GetWindowTextW(window, text, 1024);
+    return text;
 }
 
 BOOL CALLBACK CollectVisibleDialog(HWND window, LPARAM list)
 {
-    if (IsWindowVisible(window) && HasClass(window, L"#32770"))
+    wchar_t name[16] = {};
+    if (IsWindowVisible(window) && GetClassNameW(window, name, 16) && lstrcmpW(name, L"#32770") == 0)
         reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
     return TRUE;
 }
@@ -30,25 +33,6 @@ std::vector<HWND> VisibleDialogsOf(DWORD thread)
     return found;
 }
 
-// A message box holds its text in static 0xFFFF, an icon and buttons, nothing else; the
-// program's dialogs also number their labels 0xFFFF but have edits or lists beside them.
-bool IsMessageBox(HWND dialog)
-{
-    if (!GetDlgItem(dialog, 0xFFFF))
-        return false;
-    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        if (!HasClass(child, L"Static") && !HasClass(child, L"Button"))
-            return false;
-    return true;
-}
-
-std::wstring TextOf(HWND window)
-{
-    wchar_t text[1024] = {};
-    GetWindowTextW(window, text, 1024);
-    return text;
-}
-
 }  // namespace
 
 DialogScript::DialogScript(Steps steps)
@@ -57,7 +41,23 @@ DialogScript::DialogScript(Steps steps)
               steps(*this);
           } catch (const std::exception& error) {
               failure_ = error.what();
-              CancelEverything();
+              // Innermost first: a cancelled outer dialog would wait for its nested loop.
+              // A tracked popup menu is no dialog, but its loop holds the run just the same.
+              const auto deadline = std::chrono::steady_clock::now() + kStep;
+              while (std::chrono::steady_clock::now() < deadline) {
+                  const std::vector<HWND> dialogs = VisibleDialogsOf(testedThread_);
+                  const HWND menu = FindWindowW(L"#32768", nullptr);
+                  const bool menuOpen = menu && IsWindowVisible(menu) &&
+                                        GetWindowThreadProcessId(menu, nullptr) == testedThread_;
+                  if (dialogs.empty() && !menuOpen)
+                      break;
+                  if (menuOpen)
+                      PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+                  for (HWND dialog : dialogs)
+                      if (IsWindowEnabled(dialog))
+                          PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+                  std::this_thread::sleep_for(kPoll * 4);
+              }
           }
       })
 {
@@ -68,27 +68,6 @@ std::string DialogScript::Finish()
     if (runner_.joinable())
         runner_.join();
     return failure_;
-}
-
-void DialogScript::CancelEverything()
-{
-    // Innermost first: a cancelled outer dialog would wait for its nested loop anyway.
-    const auto deadline = std::chrono::steady_clock::now() + kStep;
-    while (std::chrono::steady_clock::now() < deadline) {
-        const std::vector<HWND> dialogs = VisibleDialogsOf(testedThread_);
-        // A tracked popup menu is no dialog, but its loop holds the run just the same.
-        const HWND menu = FindWindowW(L"#32768", nullptr);
-        const bool menuOpen = menu && IsWindowVisible(menu) &&
-                              GetWindowThreadProcessId(menu, nullptr) == testedThread_;
-        if (dialogs.empty() && !menuOpen)
-            return;
-        if (menuOpen)
-            PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
-        for (HWND dialog : dialogs)
-            if (IsWindowEnabled(dialog))
-                PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-        std::this_thread::sleep_for(kPoll * 4);
-    }
 }
 
 void DialogScript::Fail(const std::string& what)
@@ -106,30 +85,18 @@ void DialogScript::WaitUntil(const std::function<bool()>& condition, const std::
     }
 }
 
-HWND DialogScript::WaitForVisibleDialog(const std::function<bool(HWND)>& wanted, const std::string& what)
+HWND DialogScript::WaitForDialog(const std::wstring& caption, HWND owner)
 {
     HWND found = nullptr;
     WaitUntil(
         [&] {
             for (HWND dialog : VisibleDialogsOf(testedThread_))
-                if (wanted(dialog))
+                if (owner ? GetWindow(dialog, GW_OWNER) == owner : TextOf(dialog) == caption)
                     found = dialog;
             return found != nullptr;
         },
-        what);
+        "a dialog \"" + std::string(caption.begin(), caption.end()) + "\"");
     return found;
-}
-
-HWND DialogScript::WaitForDialog(const std::wstring& caption)
-{
-    return WaitForVisibleDialog([&](HWND dialog) { return TextOf(dialog) == caption; },
-                                "the dialog \"" + std::string(caption.begin(), caption.end()) + "\"");
-}
-
-HWND DialogScript::WaitForOwnedBy(HWND owner)
-{
-    return WaitForVisibleDialog([&](HWND dialog) { return GetWindow(dialog, GW_OWNER) == owner; },
-                                "a window owned by the dialog");
 }
 
 void DialogScript::WaitUntilGone(HWND window)
@@ -137,10 +104,11 @@ void DialogScript::WaitUntilGone(HWND window)
     WaitUntil([&] { return !IsWindow(window) || !IsWindowVisible(window); }, "a window to close");
 }
 
+// Outside a running application a message box is captioned with the program's name.
 std::wstring DialogScript::AnswerMessageBox()
 {
-    const HWND box = WaitForVisibleDialog(IsMessageBox, "a message box");
-    const std::wstring text = TextOf(Control(box, 0xFFFF));
+    const HWND box = WaitForDialog(L"Quorbel");
+    const std::wstring text = TextOf(GetDlgItem(box, 0xFFFF));
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     WaitUntilGone(box);
     return text;
@@ -155,48 +123,10 @@ LRESULT DialogScript::Send(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     return static_cast<LRESULT>(result);
 }
 
-HWND DialogScript::Control(HWND dialog, int id)
-{
-    HWND control = GetDlgItem(dialog, id);
-    if (!control)
-        Fail("no control " + std::to_string(id));
-    return control;
-}
-
 std::string DialogScript::Text(HWND dialog, int id)
 {
     char text[1024] = {};
-    const LRESULT length = Send(Control(dialog, id), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), true);
-    return std::string(text, static_cast<std::size_t>(length));
-}
-
-void DialogScript::Choose(HWND dialog, int comboId, int index)
-{
-    HWND combo = Control(dialog, comboId);
-    Send(combo, CB_SETCURSEL, static_cast<WPARAM>(index));
-    Send(dialog, WM_COMMAND, MAKEWPARAM(comboId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
-}
-
-void DialogScript::SelectRow(HWND dialog, int listId, int row)
-{
-    HWND list = Control(dialog, listId);
-    LVITEMW state{};
-    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    Send(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
-    state.state = LVIS_SELECTED | LVIS_FOCUSED;
-    if (row >= 0)
-        Send(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
-}
-
-std::string DialogScript::RowText(HWND dialog, int listId, int row, int column)
-{
-    char text[1024] = {};
-    LVITEMA item{};
-    item.iSubItem = column;
-    item.pszText = text;
-    item.cchTextMax = sizeof text;
-    const LRESULT length = Send(Control(dialog, listId), LVM_GETITEMTEXTA, static_cast<WPARAM>(row),
-                                reinterpret_cast<LPARAM>(&item));
+    const LRESULT length = Send(GetDlgItem(dialog, id), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), true);
     return std::string(text, static_cast<std::size_t>(length));
 }
 
