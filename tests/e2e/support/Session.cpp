@@ -3,12 +3,34 @@
 #include <filesystem>
 #include <vector>
 
-#include "tests/e2e/support/E2eArguments.h"
 #include "tests/e2e/support/WindowQueries.h"
 
 namespace quorbel::e2e {
 
 namespace fs = std::filesystem;
+
+namespace {
+
+// What CTest hands every scenario: --quorbel= and --host=, Unix paths that Wine maps to
+// drive Z:.
+std::string Argument(const std::string& prefix)
+{
+    for (int i = 1; i < __argc; ++i) {
+        std::string value = __argv[i];
+        if (value.rfind(prefix, 0) != 0)
+            continue;
+        value.erase(0, prefix.size());
+        if (value.empty() || value[0] != '/')
+            return value;
+        for (char& c : value)
+            if (c == '/')
+                c = '\\';
+        return "Z:" + value;
+    }
+    throw HarnessError("no " + prefix + " argument");
+}
+
+}  // namespace
 
 Session::Session() : programFolder_(root_.File("program"))
 {
@@ -47,9 +69,7 @@ void Session::Write(const std::string& path, const std::string& bytes)
 
 StandInHost& Session::StartHost(const HostOptions& options)
 {
-    const std::string& program = Arguments().host;
-    if (program.empty())
-        throw HarnessError("no --host= argument: where is StandInHost.exe?");
+    const std::string program = Argument("--host=");
     const std::string log = root_.File("host-" + std::to_string(hosts_.size() + 1) + ".log");
     hosts_.push_back(std::make_unique<StandInHost>(program, options, log, root_.Path()));
     return *hosts_.back();
@@ -57,9 +77,7 @@ StandInHost& Session::StartHost(const HostOptions& options)
 
 Process& Session::StartQuorbel()
 {
-    const std::string& source = Arguments().quorbel;
-    if (source.empty())
-        throw HarnessError("no --quorbel= argument: where is Quorbel.exe?");
+    const std::string source = Argument("--quorbel=");
     const std::string target = ProgramFile("Quorbel.exe");
     std::error_code error;
     if (!fs::exists(target, error) && !fs::copy_file(source, target, error))

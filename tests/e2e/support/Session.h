@@ -35,7 +35,6 @@ public:
     void WriteSubFolderIni(const std::string& bytes) const;
 
     StandInHost& StartHost(const HostOptions& options = HostOptions());
-    const std::vector<std::unique_ptr<StandInHost>>& Hosts() const { return hosts_; }
 
     // Copies Quorbel.exe into the program folder (once) and starts it there, stopping
     // the copy started before.

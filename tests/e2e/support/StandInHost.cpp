@@ -60,15 +60,12 @@ std::vector<std::string> HostLog::LinesStartingWith(const std::string& prefix) c
     return matching;
 }
 
-bool HostLog::Contains(const std::string& line) const
-{
-    const std::vector<std::string> lines = Lines();
-    return std::find(lines.begin(), lines.end(), line) != lines.end();
-}
-
 bool HostLog::WaitForLine(const std::string& line, std::chrono::milliseconds timeout) const
 {
-    return WaitUntil([&] { return Contains(line); }, timeout);
+    return WaitUntil([&] {
+        const std::vector<std::string> lines = Lines();
+        return std::find(lines.begin(), lines.end(), line) != lines.end();
+    }, timeout);
 }
 
 StandInHost::StandInHost(const std::string& program, const HostOptions& options,

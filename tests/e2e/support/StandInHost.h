@@ -18,7 +18,6 @@ public:
 
     std::vector<std::string> Lines() const;  // complete lines so far, line ends removed
     std::vector<std::string> LinesStartingWith(const std::string& prefix) const;
-    bool Contains(const std::string& line) const;
     bool WaitForLine(const std::string& line, std::chrono::milliseconds timeout = kDefaultTimeout) const;
 
 private:

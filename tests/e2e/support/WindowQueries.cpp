@@ -115,10 +115,29 @@ HWND FindOpenMenu()
     return nullptr;
 }
 
-std::string ForegroundClassName()
+std::vector<COLORREF> ScreenPixels(const RECT& area)
 {
-    HWND window = GetForegroundWindow();
-    return window ? ClassNameOf(window) : std::string();
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    BITMAPINFO info{};
+    // 32 bits a pixel; a negative height makes the rows run top-down.
+    info.bmiHeader = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    const fw::WindowDC screen(nullptr);
+    const fw::MemoryDC memory(CreateCompatibleDC(screen.get()));
+    void* bits = nullptr;
+    const fw::Bitmap section(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (width <= 0 || height <= 0 || !memory || !bits)
+        return {};
+    {
+        const fw::SelectGuard select(memory.get(), section.get());
+        BitBlt(memory.get(), 0, 0, width, height, screen.get(), area.left, area.top, SRCCOPY | CAPTUREBLT);
+        GdiFlush();
+    }
+    const auto* first = static_cast<const DWORD*>(bits);
+    std::vector<COLORREF> pixels;
+    for (const DWORD* p = first; p != first + width * height; ++p)
+        pixels.push_back(RGB((*p >> 16) & 0xFF, (*p >> 8) & 0xFF, *p & 0xFF));  // stored as 0x00RRGGBB
+    return pixels;
 }
 
 bool BringToForeground(HWND window, std::chrono::milliseconds timeout)

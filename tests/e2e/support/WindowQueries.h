@@ -35,7 +35,9 @@ std::vector<HWND> DialogsOf(DWORD processId);
 // The popup menu on screen (a visible top-level "#32768"), if any.
 HWND FindOpenMenu();
 
-std::string ForegroundClassName();
+// What the screen shows inside `area`, top row first: the window system may stack windows
+// on screen otherwise than their Z order says.
+std::vector<COLORREF> ScreenPixels(const RECT& area);
 
 // The bar's toolbar and what it shows. TB_GETITEMRECT comes back in screen coordinates,
 // through a buffer in the toolbar's process.
