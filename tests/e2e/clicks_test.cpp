@@ -92,10 +92,10 @@ TEST_F(DrivingTheHost, WhateverTheComboClassWindowStateOrPaceOfTheHost)
         std::vector<std::string> targets;
         std::vector<std::string> lines;
     } cases[] = {
-        {"TComboBox", {"TComboBox", {}, false, {}, 0}, 0, {"C:\\users"}, {"return cd C:\\users"}},
-        {"minimised and slow", {"", {}, true, {}, 0}, 250, {"C:\\windows", "#2001"}, {"return cd C:\\windows", "command 2001"}},
+        {"TComboBox", {"TComboBox", false, {}, 0}, 0, {"C:\\users"}, {"return cd C:\\users"}},
+        {"minimised and slow", {"", true, {}, 0}, 250, {"C:\\windows", "#2001"}, {"return cd C:\\windows", "command 2001"}},
         // Busy longer than the bar waits, with the first text typed: nothing is left behind.
-        {"half-typed command", {"", {}, false, {}, 1000}, 0, {"C:\\windows", "D:\\work"}, {"return cd D:\\work"}},
+        {"half-typed command", {"", false, {}, 1000}, 0, {"C:\\windows", "D:\\work"}, {"return cd D:\\work"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

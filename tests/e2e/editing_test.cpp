@@ -35,8 +35,8 @@ bool DropOnToolbar(HWND toolbar, POINT screen, const std::string& path)
 // Wine shows icons in a tray window of its own when the desktop has no tray.
 bool TrayIconShown()
 {
-    for (HWND w : TopLevelWindowsOfClass("__winex11_standalone_tray"))
-        if (IsWindowVisible(w))
+    for (HWND w : TopLevelWindowsOf(0))
+        if (ClassNameOf(w) == "__winex11_standalone_tray" && IsWindowVisible(w))
             return true;
     return false;
 }
@@ -112,7 +112,7 @@ TEST_F(ArrangingTheBar, DropRenameDeleteEditByHandAndEndFromTheTray)
     SendWithTimeout(GetDlgItem(dialog, IDC_TITLE), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("win"));
     PostMessageW(dialog, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(WaitUntil([&] { return Toolbar() != toolbar && Toolbar(); }));
-    EXPECT_EQ(ReadIniString(session.QuorbelIniPath(), "0", "sButtonText"), "win");
+    EXPECT_NE(Files().find("sButtonText=win\r\n"), std::string::npos);
     const std::string renamed = Files();
     toolbar = Toolbar();
     ContextMenu(0, 0);

@@ -2,32 +2,16 @@
 
 #include <commctrl.h>
 
-#include <functional>
-
 #include "framework/Handles.h"
 
 namespace quorbel::e2e {
 
 namespace {
 
-struct Collection {
-    std::function<bool(HWND)> keep;
-    std::vector<HWND> windows;
-};
-
-BOOL CALLBACK CollectKept(HWND window, LPARAM data)
+BOOL CALLBACK Collect(HWND window, LPARAM windows)
 {
-    auto* c = reinterpret_cast<Collection*>(data);
-    if (c->keep(window))
-        c->windows.push_back(window);
+    reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
     return TRUE;
-}
-
-std::vector<HWND> TopLevelWindows(std::function<bool(HWND)> keep)
-{
-    Collection collection{std::move(keep), {}};
-    EnumWindows(CollectKept, reinterpret_cast<LPARAM>(&collection));
-    return collection.windows;
 }
 
 std::vector<HWND> DialogsOf(DWORD processId, bool captioned)
@@ -88,12 +72,13 @@ DWORD ProcessIdOf(HWND window)
 
 std::vector<HWND> TopLevelWindowsOf(DWORD processId)
 {
-    return TopLevelWindows([processId](HWND window) { return ProcessIdOf(window) == processId; });
-}
-
-std::vector<HWND> TopLevelWindowsOfClass(const std::string& className)
-{
-    return TopLevelWindows([&](HWND window) { return ClassNameOf(window) == className; });
+    std::vector<HWND> all;
+    EnumWindows(Collect, reinterpret_cast<LPARAM>(&all));
+    std::vector<HWND> windows;
+    for (HWND window : all)
+        if (ProcessIdOf(window) == processId || processId == 0)
+            windows.push_back(window);
+    return windows;
 }
 
 HWND FindBarWindow(DWORD quorbelProcessId)
@@ -109,35 +94,10 @@ std::vector<HWND> DialogsOf(DWORD processId)
 
 HWND FindOpenMenu()
 {
-    for (HWND window : TopLevelWindowsOfClass("#32768"))
-        if (IsWindowVisible(window))
+    for (HWND window : TopLevelWindowsOf(0))
+        if (ClassNameOf(window) == "#32768" && IsWindowVisible(window))
             return window;
     return nullptr;
-}
-
-std::vector<COLORREF> ScreenPixels(const RECT& area)
-{
-    const int width = area.right - area.left;
-    const int height = area.bottom - area.top;
-    BITMAPINFO info{};
-    // 32 bits a pixel; a negative height makes the rows run top-down.
-    info.bmiHeader = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    const fw::WindowDC screen(nullptr);
-    const fw::MemoryDC memory(CreateCompatibleDC(screen.get()));
-    void* bits = nullptr;
-    const fw::Bitmap section(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (width <= 0 || height <= 0 || !memory || !bits)
-        return {};
-    {
-        const fw::SelectGuard select(memory.get(), section.get());
-        BitBlt(memory.get(), 0, 0, width, height, screen.get(), area.left, area.top, SRCCOPY | CAPTUREBLT);
-        GdiFlush();
-    }
-    const auto* first = static_cast<const DWORD*>(bits);
-    std::vector<COLORREF> pixels;
-    for (const DWORD* p = first; p != first + width * height; ++p)
-        pixels.push_back(RGB((*p >> 16) & 0xFF, (*p >> 8) & 0xFF, *p & 0xFF));  // stored as 0x00RRGGBB
-    return pixels;
 }
 
 bool BringToForeground(HWND window, std::chrono::milliseconds timeout)
@@ -162,10 +122,9 @@ int ToolbarButtonCount(HWND toolbar)
     return static_cast<int>(SendWithTimeout(toolbar, TB_BUTTONCOUNT).value_or(-1));
 }
 
-std::optional<int> ToolbarButtonImage(HWND toolbar, int commandId)
+int ToolbarButtonImage(HWND toolbar, int commandId)
 {
-    const std::optional<LRESULT> image = SendWithTimeout(toolbar, TB_GETBITMAP, static_cast<WPARAM>(commandId));
-    return image ? std::optional<int>(static_cast<int>(*image)) : std::nullopt;
+    return static_cast<int>(SendWithTimeout(toolbar, TB_GETBITMAP, static_cast<WPARAM>(commandId)).value_or(-1));
 }
 
 std::optional<RECT> ToolbarButtonRect(HWND toolbar, int index)
