@@ -1,7 +1,5 @@
-// Working with a button's folder menu: opened by a real right click at the pointer, a
-// choice drives the host, the last row opens the order dialog whose changes the next menu
-// shows, a choice with Ctrl held empties an entry, and with no entry left a right click
-// gives the bar's own menu.
+// A button's folder menu opened by real right clicks: a choice, the order dialog, a
+// Ctrl-click emptying an entry, and the bar's own menu once no entry is left.
 #include <windows.h>
 #include <commctrl.h>
 

@@ -1,7 +1,5 @@
-// A hostile day: a host that hangs or dies during a click, a huge folder menu, INI files
-// that turn read-only, vanish or fill with garbage while the bar runs, absurd offsets,
-// and a storm of the bar's own messages. None of it may crash or hang the bar, and its
-// files must still read as a bar afterwards.
+// A hostile day: hung and killed hosts, a huge menu, files made read-only, deleted or
+// garbage, absurd offsets and a storm of messages, and the bar still answers.
 #include <atomic>
 #include <random>
 #include <thread>

@@ -1,6 +1,5 @@
-// A first day with the bar: it comes up beside the host, follows it without taking the
-// focus from it, is moved with a Ctrl-drag, stops gluing from its menu, ends from its
-// menu storing its place, and comes up again after an end and after a kill.
+// A first day: the bar comes up beside the host, follows it without taking its focus, is
+// moved with a Ctrl-drag, stops gluing, ends storing its place and comes up again.
 #include "framework/Handles.h"
 #include "tests/e2e/support/E2eTest.h"
 
@@ -129,8 +128,7 @@ TEST_F(FirstDay, TheBarFollowsTheHostIsMovedAndEndsWhereItStood)
 
     // The menu's glue item turned off: the bar stays where it is while the host moves.
     ASSERT_TRUE(BringToForeground(host.Window()));
-    PostMessageW(bar_, WM_BUTTON_CONTEXT, 0, 1);
-    ChooseMenuItem(2);  // "토탈커맨드창에 달라붙기"
+    ChooseFromBarMenu(0, 2);  // "토탈커맨드창에 달라붙기"
     ASSERT_TRUE(WaitUntil([&] { return Setting("bGlue") == 0; }));
     const RECT still = WindowRectOf(bar_);
     SetWindowPos(host.Window(), nullptr, 90, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
@@ -138,8 +136,7 @@ TEST_F(FirstDay, TheBarFollowsTheHostIsMovedAndEndsWhereItStood)
     EXPECT_TRUE(HoldsFor([&] { return BarAt(still.left, still.top); }, 6 * kTickPeriod));
 
     // "Quorbel 종료" ends the program, which stores where the bar stood.
-    PostMessageW(bar_, WM_BUTTON_CONTEXT, 0, 1);
-    ChooseMenuItem(4);
+    ChooseFromBarMenu(0, 4);
     ASSERT_TRUE(session.Quorbel().WaitForExit(kDefaultTimeout));
     EXPECT_EQ(std::make_pair(Setting("x"), Setting("y")), std::make_pair(int{still.left}, int{still.top}));
     EXPECT_EQ(host.Log().Lines().size(), 1u) << "the host was sent nothing";

@@ -37,13 +37,21 @@ protected:
         return bar_;
     }
 
-    // A tracked menu starts with nothing highlighted: the first Down reaches item 0.
+    // A tracked menu starts with nothing highlighted: the first Down reaches item 0. Item
+    // -1 dismisses the menu.
     void ChooseMenuItem(int index) const
     {
         ASSERT_TRUE(WaitUntil([] { return FindOpenMenu() != nullptr; }));
         for (int i = 0; i <= index; ++i)
             PostKey(bar_, VK_DOWN);
-        PostKey(bar_, VK_RETURN);
+        PostKey(bar_, index < 0 ? VK_ESCAPE : VK_RETURN);
+    }
+
+    // The bar's own menu on button `n`, as a right click with Ctrl opens it.
+    void ChooseFromBarMenu(int n, int index) const
+    {
+        PostMessageW(bar_, WM_BUTTON_CONTEXT, n, 1);
+        ChooseMenuItem(index);
     }
 
     // A visible dialog or message box of the bar's process; null when none came.

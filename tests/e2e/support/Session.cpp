@@ -1,5 +1,6 @@
 #include "tests/e2e/support/Session.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <vector>
 
@@ -15,18 +16,11 @@ namespace {
 // drive Z:.
 std::string Argument(const std::string& prefix)
 {
-    for (int i = 1; i < __argc; ++i) {
-        std::string value = __argv[i];
-        if (value.rfind(prefix, 0) != 0)
-            continue;
-        value.erase(0, prefix.size());
-        if (value.empty() || value[0] != '/')
-            return value;
-        for (char& c : value)
-            if (c == '/')
-                c = '\\';
-        return "Z:" + value;
-    }
+    for (int i = 1; i < __argc; ++i)
+        if (std::string value = __argv[i]; value.rfind(prefix, 0) == 0) {
+            std::replace(value.begin(), value.end(), '/', '\\');
+            return "Z:" + value.substr(prefix.size());
+        }
     throw HarnessError("no " + prefix + " argument");
 }
 
@@ -49,16 +43,6 @@ Session::~Session()
 std::string Session::ProgramFile(const std::string& name) const
 {
     return (fs::path(programFolder_) / name).string();
-}
-
-void Session::WriteQuorbelIni(const std::string& bytes) const
-{
-    Write(QuorbelIniPath(), bytes);
-}
-
-void Session::WriteSubFolderIni(const std::string& bytes) const
-{
-    Write(SubFolderIniPath(), bytes);
 }
 
 void Session::Write(const std::string& path, const std::string& bytes)

@@ -31,8 +31,8 @@ public:
     std::string SubFolderIniPath() const { return ProgramFile("SubFolder2.ini"); }
 
     // Byte for byte (test::Crlf gives "\r\n" line ends).
-    void WriteQuorbelIni(const std::string& bytes) const;
-    void WriteSubFolderIni(const std::string& bytes) const;
+    void WriteQuorbelIni(const std::string& bytes) const { Write(QuorbelIniPath(), bytes); }
+    void WriteSubFolderIni(const std::string& bytes) const { Write(SubFolderIniPath(), bytes); }
 
     StandInHost& StartHost(const HostOptions& options = HostOptions());
 
