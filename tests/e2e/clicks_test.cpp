@@ -82,7 +82,7 @@ TEST_F(DrivingTheHost, OnlyButtonsActAndOnlyTheHostFoundFirstWithAnEmptyCommandL
     EXPECT_TRUE(HoldsFor([&] { return IsAnswering(bar_) && session.Quorbel().IsRunning(); }, 6 * kTickPeriod));
 }
 
-// Hosts that differ in what the bar must cope with, each clicked in a session of its own.
+// Hosts that differ in what the bar must cope with, each with a bar of its own.
 TEST_F(DrivingTheHost, WhateverTheComboClassWindowStateOrPaceOfTheHost)
 {
     const struct {

@@ -57,7 +57,7 @@ protected:
     }
 };
 
-TEST_F(ArrangingTheBar, DropRenameDeleteEditByHandAndEndFromTheTray)
+TEST_F(ArrangingTheBar, DropRenameDeleteReloadAndEndFromTheTray)
 {
     StartBar("[main]\nsize=2\n[0]\nsButtonText=windows\nsFolderPath=C:\\windows\nsubkey=k0\n"
              "[1]\nsButtonText=users\nsFolderPath=C:\\users\nsubkey=k1\n");
