@@ -12,7 +12,7 @@
 
 #include "bench/support/Scene.h"
 #include "bench/support/Stats.h"
-#include "tests/e2e/support/ProcessFootprint.h"
+#include "bench/support/ProcessFootprint.h"
 #include "tests/e2e/support/Session.h"
 #include "tests/e2e/support/WindowQueries.h"
 #include "tests/e2e/support/Input.h"
@@ -100,13 +100,17 @@ void AskForDialog(HWND bar, int kind)
         return;
     case 1:
         PostMessageW(bar, kButtonContext, 0, 1);
-        if (OpenMenu())
-            PostKeys(bar, {VK_DOWN, VK_RETURN});
+        if (OpenMenu()) {
+            PostKey(bar, VK_DOWN);
+            PostKey(bar, VK_RETURN);
+        }
         return;
     default:
         PostMessageW(bar, kButtonContext, 0, 0);
-        if (OpenMenu())
-            PostKeys(bar, {VK_UP, VK_RETURN});
+        if (OpenMenu()) {
+            PostKey(bar, VK_UP);
+            PostKey(bar, VK_RETURN);
+        }
         return;
     }
 }

@@ -18,7 +18,6 @@
 
 #include "bench/support/Scene.h"
 #include "bench/support/Stats.h"
-#include "tests/e2e/support/E2eArguments.h"
 #include "tests/e2e/support/Session.h"
 #include "tests/e2e/support/WindowQueries.h"
 #include "tests/support/TestFiles.h"

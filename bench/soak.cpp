@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "tests/e2e/support/Soak.h"
+#include "bench/support/Soak.h"
 #include "tests/e2e/support/WindowQueries.h"
 #include "tests/support/TestFiles.h"
 
@@ -26,13 +26,13 @@ int main(int argc, char** argv)
         Session session;
         HostOptions options;
         options.rect = RECT{200, 150, 640, 420};
-        session.StartHost(options);
+        const HWND host = session.StartHost(options).Window();
         session.WriteQuorbelIni(test::Crlf("[main]\nsize=2\nbTray=0\niGlueX=60\niGlueY=30\n"
                                            "[0]\nsButtonText=a\nsFolderPath=C:\\windows\nsubkey=k0\n"
                                            "[1]\nsButtonText=b\nsFolderPath=C:\\users\nsubkey=k1\n"));
         session.StartQuorbel();
         const HWND bar = session.WaitForBar();
-        const SoakResult soak = Soak(session, bar, std::chrono::seconds(minutes * 60));
+        const SoakResult soak = Soak(session, host, bar, std::chrono::seconds(minutes * 60));
         std::printf("\nsoak: %d minutes, %d host changes\n", minutes, soak.steps);
         std::printf("%-46s %10d\n", "bar not beside the host in time", soak.missedGlue);
         std::printf("%-46s %10d\n", "bar not hidden with the host minimised", soak.missedHide);

@@ -1,5 +1,5 @@
-// Left clicks on the bar's buttons drive the stand-in host: "cd " and the folder typed
-// into its command line, or a command number sent to its main window.
+// Driving the host with the bar's buttons: "cd " and the folder typed into its command
+// line, or a command number sent to its main window, and never anything else.
 #include "tests/e2e/support/E2eTest.h"
 
 namespace quorbel::e2e {
@@ -13,145 +13,117 @@ std::string Buttons(const std::vector<std::string>& targets)
     std::string ini = "[main]\nbTray=0\nsize=" + std::to_string(targets.size()) + "\n";
     for (std::size_t n = 0; n < targets.size(); ++n) {
         ini += "[" + std::to_string(n) + "]\nsButtonText=b" + std::to_string(n) + "\nsubkey=k" + std::to_string(n) + "\n";
-        if (!targets[n].empty() && targets[n][0] == '#')
-            ini += "iCommand=" + targets[n].substr(1) + "\n";
-        else
-            ini += "sFolderPath=" + targets[n] + "\n";
+        ini += targets[n][0] == '#' ? "iCommand=" + targets[n].substr(1) + "\n" : "sFolderPath=" + targets[n] + "\n";
     }
-    return test::Crlf(ini);
+    return ini;
 }
 
-class ClicksTest : public E2eTest {
+class DrivingTheHost : public E2eTest {
 protected:
-    HWND StartButtons(const std::vector<std::string>& targets)
-    {
-        session.WriteQuorbelIni(Buttons(targets));
-        session.StartQuorbel();
-        return session.WaitForBar();
-    }
-
     // What the toolbar sends when button `n` is clicked.
-    static void ClickButton(HWND bar, int n) { PostMessageW(bar, WM_COMMAND, 100 + n, 0); }
+    void Click(int n) const { PostMessageW(bar_, WM_COMMAND, 100 + n, 0); }
+
+    static std::size_t Typed(const StandInHost& host) { return host.Log().LinesStartingWith("return").size(); }
 };
 
-// Each host option the bar must cope with; every button is clicked in turn.
-TEST_F(ClicksTest, ButtonsDriveTheHostWhateverItsComboClassWindowStateOrPace)
+TEST_F(DrivingTheHost, OnlyButtonsActAndOnlyTheHostFoundFirstWithAnEmptyCommandLine)
+{
+    std::vector<std::string> targets{"C:\\Program Files", "#-7"};
+    for (int n = 2; n < 102; ++n)
+        targets.push_back("C:\\f" + std::to_string(n));
+    targets[3] = "";  // neither folder nor command: a section the bar rejects
+    StandInHost& host = session.StartHost();
+    session.WriteQuorbelIni(test::Crlf(Buttons(targets)));
+    session.WriteSubFolderIni(test::Crlf("[k2]\n0=empty|\n"));
+    session.StartQuorbel();
+    // The rejected section is reported once; the bar comes after.
+    const HWND box = WaitForDialog();
+    ASSERT_NE(box, nullptr);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    bar_ = session.WaitForBar();
+
+    Click(0);
+    EXPECT_TRUE(host.Log().WaitForLine("return cd C:\\Program Files", kSoon)) << "typed unquoted";
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == host.Window(); }, kSoon)) << "to take the next keys";
+    Click(1);
+    EXPECT_TRUE(host.Log().WaitForLine("command -7", kSoon));
+    // The hint button's id, a blank button's id, button 101 (shown, not clickable), the blank position.
+    for (int id : {99, 0, 201, 103})
+        PostMessageW(bar_, WM_COMMAND, id, 0);
+    Click(100);
+    EXPECT_TRUE(host.Log().WaitForLine("return cd C:\\f100", kSoon));
+    EXPECT_EQ(Typed(host), 2u);
+
+    // A folder menu's entry with an empty path still changes to "".
+    PostMessageW(bar_, WM_BUTTON_CONTEXT, 2, 0);
+    ChooseMenuItem(0);
+    EXPECT_TRUE(host.Log().WaitForLine("return cd ", kSoon));
+
+    // The user's half-typed command stays, nothing is typed, and the host stays behind.
+    SendWithTimeout(host.CommandLineEdit(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("copy a b"));
+    OtherProgramWindow other;
+    ASSERT_TRUE(BringToForeground(other.hwnd));
+    Click(0);
+    EXPECT_TRUE(HoldsFor([&] { return Typed(host) == 3 && GetForegroundWindow() == other.hwnd; }, 10 * kTickPeriod));
+    EXPECT_EQ(TextOf(host.CommandLineEdit()), "copy a b");
+    SendWithTimeout(host.CommandLineEdit(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+
+    // Of two hosts, only the one FindWindowA finds is driven.
+    StandInHost& second = session.StartHost();
+    StandInHost& driven = FindWindowA("TTOTAL_CMD", nullptr) == host.Window() ? host : second;
+    Click(4);
+    EXPECT_TRUE(driven.Log().WaitForLine("return cd C:\\f4", kSoon));
+    EXPECT_TRUE(HoldsFor([&] { return Typed(host) + Typed(second) == 4; }, 4 * kTickPeriod));
+
+    // No host at all: nothing happens and the bar goes on.
+    ASSERT_TRUE(host.Close() && second.Close());
+    Click(0);
+    Click(1);
+    EXPECT_TRUE(HoldsFor([&] { return IsAnswering(bar_) && session.Quorbel().IsRunning(); }, 6 * kTickPeriod));
+}
+
+// Hosts that differ in what the bar must cope with, each with a bar of its own.
+TEST_F(DrivingTheHost, WhateverTheComboClassWindowStateOrPaceOfTheHost)
 {
     const struct {
         const char* name;
-        const char* comboClass;  // empty: the host's default
-        bool minimized;
+        HostOptions options;
+        DWORD hangMs;  // busy for a moment, well within what the bar waits for an answer
         std::vector<std::string> targets;
         std::vector<std::string> lines;
-        DWORD hangMs;  // busy for a moment, well within what the bar waits for an answer
-        DWORD busyAfterTextMs = 0;  // longer than the bar waits, with the first text typed
     } cases[] = {
-        {"folders, typed unquoted", "", false, {"C:\\Program Files", "D:\\work"},
-         {"return cd C:\\Program Files", "return cd D:\\work"}, 0},
-        {"command numbers", "", false, {"#2001", "#-7"}, {"command 2001", "command -7"}, 0},
-        {"TComboBox", "TComboBox", false, {"C:\\users"}, {"return cd C:\\users"}, 0},
-        {"minimised", "", true, {"C:\\windows"}, {"return cd C:\\windows"}, 0},
-        {"slow host", "", false, {"C:\\windows"}, {"return cd C:\\windows"}, 250},
-        {"half-typed command", "", false, {"C:\\windows", "D:\\work"}, {"return cd D:\\work"}, 0, 1000},
+        {"TComboBox", {"TComboBox", false, {}, 0}, 0, {"C:\\users"}, {"return cd C:\\users"}},
+        {"minimised and slow", {"", true, {}, 0}, 250, {"C:\\windows", "#2001"}, {"return cd C:\\windows", "command 2001"}},
+        // Busy longer than the bar waits, with the first text typed: nothing is left behind.
+        {"half-typed command", {"", false, {}, 1000}, 0, {"C:\\windows", "D:\\work"}, {"return cd D:\\work"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Session own;
-        HostOptions options;
-        options.comboClass = c.comboClass;
-        options.minimized = c.minimized;
-        options.busyAfterTextMs = c.busyAfterTextMs;
-        StandInHost& host = own.StartHost(options);
-        own.WriteQuorbelIni(Buttons(c.targets));
+        StandInHost& host = own.StartHost(c.options);
+        own.WriteQuorbelIni(test::Crlf(Buttons(c.targets)));
         own.StartQuorbel();
         const HWND bar = own.WaitForBar();
-        if (c.hangMs) {
-            ASSERT_TRUE(host.Hang(c.hangMs));
-        }
+        ASSERT_TRUE(!c.hangMs || host.Hang(c.hangMs));
         for (std::size_t n = 0; n < c.targets.size(); ++n) {  // each click handled, and the host caught up
             SendWithTimeout(bar, WM_COMMAND, 100 + n, 0, kSoon);
             EXPECT_TRUE(WaitUntil([&] { return TextOf(host.CommandLineEdit()) == ""; }, kSoon)) << n;
         }
         for (const std::string& line : c.lines)
             EXPECT_TRUE(host.Log().WaitForLine(line, kSoon)) << line;
-        EXPECT_EQ(host.Log().LinesStartingWith("return").size(), c.lines[0][0] == 'r' ? c.lines.size() : 0u);
-        if (&c == cases) {  // the host is in front afterwards, to take the user's next keys
-            EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == host.Window(); }, kSoon));
-        }
+        EXPECT_EQ(Typed(host) + host.Log().LinesStartingWith("command").size(), c.lines.size()) << "only these";
     }
 }
 
-TEST_F(ClicksTest, TextInTheCommandLineIsLeftAloneAndNothingIsTyped)
-{
-    HostOptions options;
-    options.commandLineText = "copy a b";
-    StandInHost& host = session.StartHost(options);
-    const HWND bar = StartButtons({"C:\\windows"});
-    ClickButton(bar, 0);
-    EXPECT_TRUE(HoldsFor([&] { return host.Log().LinesStartingWith("return").empty(); }, 10 * kTickPeriod));
-    EXPECT_EQ(TextOf(host.CommandLineEdit()), "copy a b");
-}
-
-TEST_F(ClicksTest, OfTwoHostsOnlyTheOneFoundFirstIsDriven)
-{
-    StandInHost& a = session.StartHost();
-    StandInHost& b = session.StartHost();
-    const HWND bar = StartButtons({"C:\\windows"});
-    const HWND found = FindWindowA("TTOTAL_CMD", nullptr);
-    ASSERT_TRUE(found == a.Window() || found == b.Window());
-    StandInHost& driven = found == a.Window() ? a : b;
-    StandInHost& other = found == a.Window() ? b : a;
-    ClickButton(bar, 0);
-    EXPECT_TRUE(driven.Log().WaitForLine("return cd C:\\windows", kSoon));
-    EXPECT_TRUE(HoldsFor([&] { return other.Log().LinesStartingWith("return").empty(); }, 4 * kTickPeriod));
-}
-
-TEST_F(ClicksTest, NoHostMeansNothingHappensAndTheBarGoesOn)
-{
-    const HWND bar = StartButtons({"C:\\windows", "#5"});
-    ClickButton(bar, 0);
-    ClickButton(bar, 1);
-    EXPECT_TRUE(HoldsFor([&] { return IsAnswering(bar) && session.Quorbel().IsRunning(); }, 6 * kTickPeriod));
-}
-
-TEST_F(ClicksTest, OnlyCommandIdsOfButtonsActAndBlankButtonsDoNothing)
-{
-    StandInHost& host = session.StartHost();
-    std::vector<std::string> targets;
-    for (int n = 0; n < 102; ++n)
-        targets.push_back("C:\\f" + std::to_string(n));
-    targets[3] = "";  // a section the bar rejects: a blank button
-    session.WriteQuorbelIni(Buttons(targets));
-    session.StartQuorbel();
-    // The rejected section is reported once; the bar comes after.
-    ASSERT_TRUE(WaitUntil([&] {
-        for (HWND box : DialogsOf(session.Quorbel().Id()))
-            if (IsWindowVisible(box) && FindBarWindow(session.Quorbel().Id()) != box) {
-                PostMessageW(box, WM_COMMAND, IDOK, 0);
-                return true;
-            }
-        return false;
-    }));
-    const HWND bar = session.WaitForBar();
-    PostMessageW(bar, WM_COMMAND, 99, 0);   // the hint button's id
-    PostMessageW(bar, WM_COMMAND, 0, 0);    // a blank button's id
-    PostMessageW(bar, WM_COMMAND, 201, 0);  // button 101: shown, not clickable
-    ClickButton(bar, 3);                    // the blank position
-    EXPECT_TRUE(HoldsFor([&] { return host.Log().LinesStartingWith("return").empty(); }, 8 * kTickPeriod));
-    ClickButton(bar, 100);
-    EXPECT_TRUE(host.Log().WaitForLine("return cd C:\\f100", kSoon));
-}
-
-TEST_F(ClicksTest, CodePage932PathWithABackslashTrailByteIsTypedUnchanged)
+TEST_F(DrivingTheHost, CodePage932PathWithABackslashTrailByteIsTypedUnchanged)
 {
     if (GetACP() != 932)
         GTEST_SKIP() << "runs under code page 932 (LC_ALL=ja_JP.UTF-8)";
     // 0x95 0x5C is one character whose second byte equals "\".
     const std::string path = "C:\\\x95\x5C\\data";
-    StandInHost& host = session.StartHost();
-    const HWND bar = StartButtons({path});
-    ClickButton(bar, 0);
-    EXPECT_TRUE(host.Log().WaitForLine("return cd " + path, kSoon));
+    StartBar(Buttons({path}));
+    Click(0);
+    EXPECT_TRUE(host_->Log().WaitForLine("return cd " + path, kSoon));
 }
 
 }  // namespace

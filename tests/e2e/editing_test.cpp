@@ -1,32 +1,23 @@
-// Editing the bar from outside, as a user does: a folder dropped beside a button becomes
-// a button that drives the host; a button deleted from the bar's menu leaves a narrower
-// bar; the tray menu's quit ends the program and stores the bar's place.
-#include <windows.h>
+// Arranging the bar: drops taken or not, buttons renamed and deleted, settings changes
+// taken up when the bar shows, the tray icon back after the taskbar restarts.
 #include <shlobj.h>
 
-#include <vector>
-
+#include "app/win/TrayIcon.h"
 #include "framework/Handles.h"
+#include "resources/resource.h"
 #include "tests/e2e/support/E2eTest.h"
 
 namespace quorbel::e2e {
 namespace {
 
-constexpr std::chrono::milliseconds kSoon = 5s;
-constexpr UINT kButtonContext = WM_USER + 100;
-
-const char kTwoButtons[] = "[main]\nsize=2\nbTray=0\n"
-                           "[0]\nsButtonText=windows\nsFolderPath=C:\\windows\nsubkey=k0\n"
-                           "[1]\nsButtonText=users\nsFolderPath=C:\\users\nsubkey=k1\n";
-
 // Drops `path` on the toolbar as the shell does: the pointer at `screen`, then
 // WM_DROPFILES with a drop block made in the bar's memory, which its handler releases.
-bool DropOnToolbar(HWND toolbar, DWORD processId, POINT screen, const std::string& path)
+bool DropOnToolbar(HWND toolbar, POINT screen, const std::string& path)
 {
     std::vector<char> block(sizeof(DROPFILES) + path.size() + 2, '\0');
     reinterpret_cast<DROPFILES*>(block.data())->pFiles = sizeof(DROPFILES);
     memcpy(block.data() + sizeof(DROPFILES), path.data(), path.size());
-    const fw::KernelObject process(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, processId));
+    const fw::KernelObject process(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, ProcessIdOf(toolbar)));
     void* remote = process ? VirtualAllocEx(process.get(), nullptr, block.size(), MEM_COMMIT, PAGE_READWRITE) : nullptr;
     if (!remote || !WriteProcessMemory(process.get(), remote, block.data(), block.size(), nullptr))
         return false;
@@ -39,98 +30,112 @@ bool DropOnToolbar(HWND toolbar, DWORD processId, POINT screen, const std::strin
     return PostMessageW(toolbar, WM_DROPFILES, reinterpret_cast<WPARAM>(remote), 0) != FALSE;
 }
 
-class EditingTest : public E2eTest {
+// Wine shows icons in a tray window of its own when the desktop has no tray.
+bool TrayIconShown()
+{
+    for (HWND w : TopLevelWindowsOf(0))
+        if (ClassNameOf(w) == "__winex11_standalone_tray" && IsWindowVisible(w))
+            return true;
+    return false;
+}
+
+class ArrangingTheBar : public E2eTest {
 protected:
-    void Start(const std::string& main)
+    HWND Toolbar() const { return FindToolbar(bar_); }
+
+    std::string Files() const
     {
-        StartBar(main);
-        WaitUntil([&] { return IsWindowVisible(bar_) != FALSE; }, kSoon);
+        return test::ReadFileBytes(session.QuorbelIniPath()) + "|" + test::ReadFileBytes(session.SubFolderIniPath());
     }
 
-    HWND Toolbar() { return FindToolbar(bar_); }
-
-    // A tracked menu starts with nothing highlighted: the first Down reaches item 0.
-    void ChooseMenuItem(int index)
+    // Drops C:\Program Files on button 0 and takes the drop menu's item `choice`.
+    void DropAndChoose(int choice)
     {
-        ASSERT_TRUE(WaitUntil([] { return FindOpenMenu() != nullptr; }, kSoon));
-        for (int i = 0; i <= index; ++i)
-            PostKey(bar_, VK_DOWN);
-        PostKey(bar_, VK_RETURN);
-    }
-
-    HWND WaitForDialog()
-    {
-        HWND dialog = nullptr;
-        WaitUntil([&] {
-            for (HWND d : DialogsOf(session.Quorbel().Id()))
-                if (IsWindowVisible(d))
-                    dialog = d;
-            return dialog != nullptr;
-        }, kSoon);
-        return dialog;
+        const RECT button = ToolbarButtonRect(Toolbar(), 0).value_or(RECT{});
+        ASSERT_TRUE(DropOnToolbar(Toolbar(), CentreOf(button), "C:\\Program Files"));
+        ChooseMenuItem(choice);
     }
 };
 
-TEST_F(EditingTest, DroppedFolderBecomesAButtonThatDrivesTheHost)
+TEST_F(ArrangingTheBar, DropRenameDeleteReloadAndEndFromTheTray)
 {
-    Start(kTwoButtons);
-    const std::optional<RECT> button = ToolbarButtonRect(Toolbar(), 0);
-    ASSERT_TRUE(button.has_value());
-    const POINT centre{(button->left + button->right) / 2, (button->top + button->bottom) / 2};
-    ASSERT_TRUE(DropOnToolbar(Toolbar(), session.Quorbel().Id(), centre, "C:\\Program Files"));
-    ChooseMenuItem(0);  // "옆에 버튼으로 추가"
-    const HWND dialog = WaitForDialog();
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(TextOf(GetDlgItem(dialog, 1000)), "Program Files");
+    StartBar("[main]\nsize=2\n[0]\nsButtonText=windows\nsFolderPath=C:\\windows\nsubkey=k0\n"
+             "[1]\nsButtonText=users\nsFolderPath=C:\\users\nsubkey=k1\n");
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(bar_) && TrayIconShown(); }));
+    const HWND tray = FindWindowA("QuorbelTrayIcon", nullptr);
+    ASSERT_EQ(ProcessIdOf(tray), session.Quorbel().Id());
+
+    // The user changes their mind at the drop menu, then in the button's dialog.
+    const std::string asStarted = Files();
+    DropAndChoose(-1);
+    EXPECT_TRUE(WaitUntil([] { return !FindOpenMenu(); }));
+    EXPECT_TRUE(HoldsFor([&] { return Files() == asStarted; }, 6 * kTickPeriod));
+    DropAndChoose(0);  // "옆에 버튼으로 추가"
+    HWND dialog = WaitForDialog();
+    PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog) && Files() == asStarted; }));
+    // Then takes it: a third button, which drives the host.
+    DropAndChoose(0);
+    dialog = WaitForDialog();
+    EXPECT_EQ(TextOf(GetDlgItem(dialog, IDC_TITLE)), "Program Files");
     PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-    ASSERT_TRUE(WaitUntil([&] { return ToolbarButtonCount(Toolbar()) == 3; }, kSoon));
-    EXPECT_EQ(ReadIniString(session.QuorbelIniPath(), "1", "sFolderPath", ""), "C:\\Program Files");
-    EXPECT_EQ(ReadIniString(session.QuorbelIniPath(), "2", "sButtonText", ""), "users");
+    ASSERT_TRUE(WaitUntil([&] { return ToolbarButtonCount(Toolbar()) == 3; }));
+    ASSERT_TRUE(BringToForeground(host_->Window()));
+    PostMessageW(bar_, WM_COMMAND, 101, 0);
+    EXPECT_TRUE(host_->Log().WaitForLine("return cd C:\\Program Files"));
 
-    BringToForeground(host_->Window());
-    PostMessageW(bar_, WM_COMMAND, 101, 0);  // the new button, at position 1
-    EXPECT_TRUE(host_->Log().WaitForLine("return cd C:\\Program Files", kSoon));
-}
+    // "수정" renames a button and reloads the bar; cancelled, it changes and reloads nothing.
+    HWND toolbar = Toolbar();
+    ChooseFromBarMenu(0, 0);
+    dialog = WaitForDialog();
+    SendWithTimeout(GetDlgItem(dialog, IDC_TITLE), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("win"));
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(WaitUntil([&] { return Toolbar() != toolbar && Toolbar(); }));
+    EXPECT_NE(Files().find("sButtonText=win\r\n"), std::string::npos);
+    const std::string renamed = Files();
+    toolbar = Toolbar();
+    ChooseFromBarMenu(0, 0);
+    dialog = WaitForDialog();
+    PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+    EXPECT_TRUE(HoldsFor([&] { return Toolbar() == toolbar && Files() == renamed; }, 6 * kTickPeriod));
 
-TEST_F(EditingTest, DeletingAButtonNarrowsTheBar)
-{
-    Start(kTwoButtons);
-    const int before = WindowRectOf(bar_).right - WindowRectOf(bar_).left;
-    PostMessageW(bar_, kButtonContext, 0, 1);
-    ChooseMenuItem(1);  // "삭제"
-    ASSERT_TRUE(WaitUntil([&] { return ToolbarButtonCount(Toolbar()) == 1; }, kSoon));
-    EXPECT_TRUE(WaitUntil([&] { return WindowRectOf(bar_).right - WindowRectOf(bar_).left < before; }, kSoon));
-    EXPECT_EQ(ReadIniInt(session.QuorbelIniPath(), "main", "size", -1), 1);
-    EXPECT_EQ(ReadIniString(session.QuorbelIniPath(), "0", "sButtonText", ""), "users");
-}
+    // "삭제" leaves a narrower bar.
+    const LONG width = WindowRectOf(bar_).right - WindowRectOf(bar_).left;
+    ChooseFromBarMenu(1, 1);
+    ASSERT_TRUE(WaitUntil([&] { return ToolbarButtonCount(Toolbar()) == 2; }));
+    EXPECT_TRUE(WaitUntil([&] { return WindowRectOf(bar_).right - WindowRectOf(bar_).left < width; }));
 
-TEST_F(EditingTest, TrayMenuQuitEndsTheProgramRemovesTheIconAndStoresThePlace)
-{
-    Start("[main]\nsize=1\n[0]\nsButtonText=w\nsFolderPath=C:\\windows\nsubkey=k\n");
-    // The tray icon's own window gets the shell's notifications.
-    HWND tray = nullptr;
-    ASSERT_TRUE(WaitUntil([&] {
-        for (HWND w : TopLevelWindowsOf(session.Quorbel().Id()))
-            if (ClassNameOf(w) == "QuorbelTrayIcon")
-                tray = w;
-        return tray != nullptr;
-    }, kSoon));
-    // Wine shows icons in a tray window of its own when the desktop has no tray.
-    const auto trayShown = [] {
-        for (HWND w : TopLevelWindowsOfClass("__winex11_standalone_tray"))
-            if (IsWindowVisible(w))
-                return true;
-        return false;
-    };
-    ASSERT_TRUE(WaitUntil(trayShown, kSoon)) << "the icon is in the notification area";
-    const RECT last = WindowRectOf(bar_);
-    PostMessageW(tray, 0x800, 1024, WM_RBUTTONUP);
-    ChooseMenuItem(1);  // "Quorbel 종료"
-    ASSERT_TRUE(session.Quorbel().WaitForExit(kSoon));
-    EXPECT_EQ(ReadIniInt(session.QuorbelIniPath(), "main", "x", -1), last.left);
-    EXPECT_EQ(ReadIniInt(session.QuorbelIniPath(), "main", "y", -1), last.top);
-    // The notification area has nothing left to show.
-    EXPECT_TRUE(WaitUntil([&] { return !trayShown(); }, kSoon));
+    // A settings change (a reload makes a new toolbar) is taken up at once while the bar
+    // shows; while another program is in front, once, when the bar shows again.
+    toolbar = Toolbar();
+    SendWithTimeout(bar_, WM_SETTINGCHANGE);
+    EXPECT_TRUE(WaitUntil([&] { return Toolbar() != toolbar; }));
+    OtherProgramWindow other;
+    ASSERT_TRUE(BringToForeground(other.hwnd) && WaitUntil([&] { return !IsWindowVisible(bar_); }));
+    toolbar = Toolbar();
+    SendWithTimeout(bar_, WM_SETTINGCHANGE);
+    EXPECT_TRUE(HoldsFor([&] { return Toolbar() == toolbar; }, 6 * kTickPeriod));
+    ASSERT_TRUE(BringToForeground(host_->Window()));
+    EXPECT_TRUE(WaitUntil([&] { return Toolbar() != toolbar && Toolbar(); }));
+    toolbar = Toolbar();
+    EXPECT_TRUE(HoldsFor([&] { return Toolbar() == toolbar; }, 6 * kTickPeriod)) << "reloaded once";
+
+    // The taskbar restarted without the icon: the bar adds it again.
+    NOTIFYICONDATAA icon{};
+    icon.cbSize = sizeof icon;
+    icon.hWnd = tray;
+    icon.uID = TrayIcon::kFirstIconNumber;
+    ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &icon));
+    ASSERT_TRUE(WaitUntil([] { return !TrayIconShown(); }));
+    PostMessageW(bar_, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(WaitUntil(TrayIconShown));
+
+    // The tray menu's "Quorbel 종료" ends the program and takes the icon away.
+    PostMessageW(tray, TrayIcon::kCallbackMessage, TrayIcon::kFirstIconNumber, WM_RBUTTONUP);
+    ChooseMenuItem(1);
+    EXPECT_TRUE(session.Quorbel().WaitForExit(kDefaultTimeout));
+    EXPECT_TRUE(WaitUntil([] { return !TrayIconShown(); }));
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
-// The bar under hostile conditions: a host that hangs or dies during a click, INI files
-// that turn read-only, vanish or fill with garbage while the bar runs, absurd counts,
-// huge files and menus, and a storm of its own messages with random parameters. None of
-// it may crash or hang the bar, and the files must still read afterwards.
+// A hostile day: hung and killed hosts, a huge menu, files made read-only, deleted or
+// garbage, absurd offsets and a storm of messages, and the bar still answers.
 #include <atomic>
 #include <random>
 #include <thread>
@@ -10,10 +8,6 @@
 
 namespace quorbel::e2e {
 namespace {
-
-constexpr std::chrono::milliseconds kSoon = 3s;
-constexpr UINT kButtonContext = WM_USER + 100;
-constexpr UINT kFolderDropped = WM_USER + 200;
 
 std::string ThreeButtons(const std::string& extra = "")
 {
@@ -40,160 +34,114 @@ public:
           })
     {
     }
-    ~ModalCloser() { stop_ = true; thread_.join(); }
+    ~ModalCloser()
+    {
+        stop_ = true;
+        thread_.join();
+    }
 
 private:
     std::atomic<bool> stop_{false};
     std::thread thread_;
 };
 
-class HostileTest : public E2eTest {
+class AHostileDay : public E2eTest {
 protected:
     // The bar answers within a second and its process runs.
     bool Alive() { return session.Quorbel().IsRunning() && IsAnswering(bar_, 1s); }
 
-    int ButtonCount() { return ToolbarButtonCount(FindToolbar(bar_)); }
+    int ButtonCount() const { return ToolbarButtonCount(FindToolbar(bar_)); }
+
+    // Both files rewritten and the change announced, with every menu and dialog it brings closed.
+    void Rewrite(const std::string& main, const std::string& submenus)
+    {
+        test::WriteFileBytes(session.QuorbelIniPath(), main);
+        test::WriteFileBytes(session.SubFolderIniPath(), submenus);
+        const ModalCloser closer(bar_, session.Quorbel().Id());
+        SendWithTimeout(bar_, WM_SETTINGCHANGE, 0, 0, 10s);
+        PostMessageW(bar_, WM_BUTTON_CONTEXT, 0, 1);
+        EXPECT_TRUE(HoldsFor([&] { return Alive(); }, 1s));
+    }
 };
 
-TEST_F(HostileTest, HostHungForTenSecondsDuringAClick)
+TEST_F(AHostileDay, TheBarOutlivesItsHostItsFilesAndItsOwnMessages)
 {
-    StartBar(ThreeButtons("iGlueX=100\niGlueY=100\n"));
+    std::string submenus = "[k1]\n";
+    for (int k = 0; k < 5000; ++k)
+        submenus += std::to_string(k) + "=entry " + std::to_string(k) + "|C:\\e\\" + std::to_string(k) + "\n";
+    StartBar(ThreeButtons("iGlueX=100\niGlueY=100\n"), submenus);
     const RECT host = WindowRectOf(host_->Window());
-    ASSERT_TRUE(WaitUntil([&] { return WindowRectOf(bar_).left == host.left + 100; }, kSoon));
-    ASSERT_TRUE(host_->Hang(10000));
+    ASSERT_TRUE(WaitUntil([&] { return WindowRectOf(bar_).left == host.left + 100; }));
+
+    // 5,000 entries: the menu opens (cut to what a menu may hold) and closes.
+    PostMessageW(bar_, WM_BUTTON_CONTEXT, 1, 0);
+    ASSERT_TRUE(WaitUntil([] { return FindOpenMenu() != nullptr; }, 20s));
+    PostKey(bar_, VK_ESCAPE);
+    EXPECT_TRUE(WaitUntil([] { return FindOpenMenu() == nullptr; }));
+    ASSERT_TRUE(BringToForeground(host_->Window()));
+
+    // A host hung past the bar's reply time-out: the click gives up, the glue still
+    // follows a hand edit, and once the host answers again a click works.
+    ASSERT_TRUE(host_->Hang(2500));
     ASSERT_FALSE(host_->IsAnswering()) << "the host must really hang for this to mean anything";
     PostMessageW(bar_, WM_COMMAND, 100, 0);
-    // The glue keeps ticking while the host hangs: a hand edit still moves the bar.
     WritePrivateProfileStringA("main", "iGlueX", "130", session.QuorbelIniPath().c_str());
-    EXPECT_TRUE(WaitUntil([&] { return WindowRectOf(bar_).left == host.left + 130; }, kSoon))
-        << "in front: " << ForegroundClassName() << ", bar at " << WindowRectOf(bar_).left << ", visible "
-        << IsWindowVisible(bar_);
-    EXPECT_TRUE(HoldsFor([&] { return Alive(); }, 3s));
-    EXPECT_TRUE(WaitUntil([&] { return host_->IsAnswering(); }, 15s));
+    EXPECT_TRUE(WaitUntil([&] { return WindowRectOf(bar_).left == host.left + 130; }, 2s));
+    EXPECT_TRUE(HoldsFor([&] { return Alive(); }, 1s));
+    EXPECT_TRUE(WaitUntil([&] { return host_->IsAnswering(); }));
     PostMessageW(bar_, WM_COMMAND, 101, 0);
-    EXPECT_TRUE(host_->Log().WaitForLine("return cd C:\\users", kSoon));
-}
+    EXPECT_TRUE(host_->Log().WaitForLine("return cd C:\\users"));
 
-TEST_F(HostileTest, HostKilledDuringAClick)
-{
-    StartBar(ThreeButtons());
+    // A host killed during a click, and a new one.
     ASSERT_TRUE(host_->Hang(3000));
     PostMessageW(bar_, WM_COMMAND, 100, 0);
     host_->GetProcess().Kill();
     EXPECT_TRUE(HoldsFor([&] { return Alive(); }, 1500ms));
-}
+    ASSERT_TRUE(BringToForeground(session.StartHost().Window()));
 
-TEST_F(HostileTest, IniFilesReadOnlyDeletedOrGarbageWhileRunning)
-{
-    StartBar(ThreeButtons(), "[k0]\n0=x|C:\\x\n");
-    ASSERT_TRUE(WaitUntil([&] { return ButtonCount() == 3; }, kSoon));
-
-    // Read-only: writes fail (or, for a privileged user, succeed); either way nothing breaks.
+    // Read-only, deleted (the hint button alone), garbage, absurd offsets.
     SetFileAttributesA(session.QuorbelIniPath().c_str(), FILE_ATTRIBUTE_READONLY);
-    SendWithTimeout(bar_, WM_SETTINGCHANGE, 0, 0, 5s);
-    PostMessageW(bar_, kButtonContext, 0, 1);
-    {
-        ModalCloser closer(bar_, session.Quorbel().Id());
-        EXPECT_TRUE(HoldsFor([&] { return Alive(); }, 1s));
-    }
+    Rewrite(test::ReadFileBytes(session.QuorbelIniPath()), "");
     SetFileAttributesA(session.QuorbelIniPath().c_str(), FILE_ATTRIBUTE_NORMAL);
-
-    // Deleted: the bar shows its hint button and goes on with the defaults.
-    ASSERT_TRUE(DeleteFileA(session.QuorbelIniPath().c_str()));
-    DeleteFileA(session.SubFolderIniPath().c_str());
+    ASSERT_TRUE(DeleteFileA(session.QuorbelIniPath().c_str()) && DeleteFileA(session.SubFolderIniPath().c_str()));
     SendWithTimeout(bar_, WM_SETTINGCHANGE, 0, 0, 5s);
-    EXPECT_TRUE(WaitUntil([&] { return ButtonCount() == 1; }, kSoon));
-    EXPECT_TRUE(Alive());
-
-    // Garbage: whatever it reads as, no crash and no hang.
+    EXPECT_TRUE(WaitUntil([&] { return ButtonCount() == 1; }));
     std::mt19937 random(11);
     std::string garbage(64 * 1024, '\0');
     for (char& c : garbage)
         c = static_cast<char>(random());
-    test::WriteFileBytes(session.QuorbelIniPath(), garbage);
-    test::WriteFileBytes(session.SubFolderIniPath(), garbage);
+    Rewrite(garbage, garbage);
+    Rewrite(test::Crlf(ThreeButtons("iGlueX=2000000000\niGlueY=-2000000000\nx=99999999\n")),
+            test::Crlf("[k0]\n0=x|C:\\x\n1=-|\n[k0E]\n0=1|12|25|-1|255\n"));
+
+    // Random messages of the kinds it handles, at random.
+    const UINT kinds[] = {WM_COMMAND, WM_BUTTON_CONTEXT, WM_FOLDER_DROPPED, WM_TIMER, WM_SETTINGCHANGE,
+                          RegisterWindowMessageA("TaskbarCreated"), WM_SYSCOMMAND};
     {
-        ModalCloser closer(bar_, session.Quorbel().Id());
-        SendWithTimeout(bar_, WM_SETTINGCHANGE, 0, 0, 10s);
-        PostMessageW(bar_, kButtonContext, 0, 0);
-        EXPECT_TRUE(HoldsFor([&] { return Alive(); }, 1s));
-    }
-}
-
-TEST_F(HostileTest, AbsurdCountsAndOffsetsGiveAWorkingBar)
-{
-    StartBar("[main]\nsize=2000000000\nbTray=0\niGlueX=2000000000\niGlueY=-2000000000\nx=99999999\n"
-             "[0]\nsButtonText=a\nsFolderPath=C:\\a\nsubkey=k\n");
-    EXPECT_TRUE(WaitUntil([&] { return ButtonCount() == 1; }, kSoon));
-    WritePrivateProfileStringA("main", "size", "-5", session.QuorbelIniPath().c_str());
-    SendWithTimeout(bar_, WM_SETTINGCHANGE, 0, 0, 5s);
-    // The hint button instead.
-    EXPECT_TRUE(WaitUntil([&] { return ToolbarButtonImage(FindToolbar(bar_), 99).has_value(); }, kSoon));
-    EXPECT_TRUE(Alive());
-}
-
-TEST_F(HostileTest, FiveThousandEntryMenuOpensAndCloses)
-{
-    std::string submenus = "[big]\n";
-    for (int k = 0; k < 5000; ++k)
-        submenus += std::to_string(k) + "=entry " + std::to_string(k) + "|C:\\e\\" + std::to_string(k) + "\n";
-    StartBar("[main]\nsize=1\nbTray=0\n[0]\nsButtonText=big\nsFolderPath=C:\\a\nsubkey=big\n", submenus);
-    PostMessageW(bar_, kButtonContext, 0, 0);
-    ASSERT_TRUE(WaitUntil([] { return FindOpenMenu() != nullptr; }, 20s));
-    PostKey(bar_, VK_ESCAPE);
-    EXPECT_TRUE(WaitUntil([] { return FindOpenMenu() == nullptr; }, 10s));
-    EXPECT_TRUE(Alive());
-}
-
-TEST_F(HostileTest, TenMegabyteIniFile)
-{
-    std::string main = "[main]\nsize=2\nbTray=0\n"
-                       "[0]\nsButtonText=a\nsFolderPath=C:\\a\nsubkey=k0\n"
-                       "[1]\nsButtonText=b\nsFolderPath=C:\\b\nsubkey=k1\n";
-    for (int n = 0; main.size() < 10 * 1024 * 1024; ++n)
-        main += "[junk" + std::to_string(n) + "]\nkey=" + std::string(200, 'j') + "\n";
-    StartBar(main);
-    EXPECT_TRUE(WaitUntil([&] { return ButtonCount() == 2; }, 20s));
-    SendWithTimeout(bar_, WM_SETTINGCHANGE, 0, 0, 30s);
-    PostMessageW(bar_, WM_COMMAND, 101, 0);
-    EXPECT_TRUE(host_->Log().WaitForLine("return cd C:\\b", 20s));
-    EXPECT_TRUE(Alive());
-}
-
-TEST_F(HostileTest, StormOfTheBarsOwnMessages)
-{
-    StartBar(ThreeButtons(), "[k0]\n0=x|C:\\x\n1=-|\n[k0E]\n0=1|12|25|-1|255\n");
-    const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
-    std::mt19937 random(2024);
-    const UINT kinds[] = {WM_COMMAND, kButtonContext, kFolderDropped, WM_TIMER, WM_SETTINGCHANGE, taskbarCreated,
-                          WM_SYSCOMMAND};
-    {
-        ModalCloser closer(bar_, session.Quorbel().Id());
-        for (int sent = 0; sent < 10000; ++sent) {
+        const ModalCloser closer(bar_, session.Quorbel().Id());
+        for (int sent = 0; sent < 2000; ++sent) {
             const UINT message = kinds[random() % std::size(kinds)];
             auto wParam = static_cast<WPARAM>(static_cast<int>(random() % 400) - 100);
-            LPARAM lParam = static_cast<LPARAM>(random() % 3);
             if (message == WM_COMMAND && LOWORD(wParam) == IDOK)
                 wParam = 0;  // the OK command ends the program: that is no fault
-            if (message == WM_SETTINGCHANGE)
-                lParam = 0;  // its lParam names a setting as text
             if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) >= SC_SIZE)
                 wParam = 16;  // the About item, not the system's own commands
-            PostMessageW(bar_, message, wParam, lParam);
+            // WM_SETTINGCHANGE's lParam names a setting as text.
+            PostMessageW(bar_, message, wParam, message == WM_SETTINGCHANGE ? 0 : random() % 3);
             // Let the bar drain its queue now and then: a queue is finite.
             if (sent % 250 == 249) {
                 ASSERT_TRUE(WaitUntil([&] { return IsAnswering(bar_, 2s); }, 30s)) << "after " << sent;
             }
         }
         EXPECT_TRUE(WaitUntil([&] { return Alive(); }, 30s));
-        EXPECT_TRUE(HoldsFor([&] { return session.Quorbel().IsRunning(); }, 500ms));
     }
     // Whatever was added and taken back, the files still read as a bar.
-    const int size = ReadIniInt(session.QuorbelIniPath(), "main", "size", -1);
+    const std::string ini = session.QuorbelIniPath();
+    const int size = ReadIniInt(ini, "main", "size", -1);
     EXPECT_GE(size, 0);
+    char subkey[64];
     for (int n = 0; n < size; ++n)
-        EXPECT_TRUE(IniHasKey(session.QuorbelIniPath(), std::to_string(n), "subkey")) << n;
-    EXPECT_TRUE(Alive());
+        EXPECT_GT(GetPrivateProfileStringA(std::to_string(n).c_str(), "subkey", "", subkey, 64, ini.c_str()), 0u) << n;
 }
 
 }  // namespace

@@ -4,14 +4,20 @@
 #include <string>
 
 #include "tests/e2e/support/Input.h"
-#include "tests/e2e/support/Screenshot.h"
 #include "tests/e2e/support/Session.h"
 #include "tests/e2e/support/WindowQueries.h"
+#include "toolbar/win/FolderToolBar.h"
 
 namespace quorbel::e2e {
 
-// Base fixture of the scenarios, and all they need: a fresh Session per test, torn down
-// however the test ends.
+// A window of another program: the test's own process is not the bar's.
+struct OtherProgramWindow {
+    HWND hwnd = CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 700, 500, 300, 200,
+                                nullptr, nullptr, nullptr, nullptr);
+    ~OtherProgramWindow() { DestroyWindow(hwnd); }
+};
+
+// Base fixture of the scenarios: one Session per story, torn down however it ends.
 class E2eTest : public ::testing::Test {
 protected:
     // The usual scene: a host, the bar's files (given with "\n" line ends), the bar started
@@ -27,14 +33,38 @@ protected:
             session.WriteSubFolderIni(test::Crlf(submenus));
         session.StartQuorbel();
         bar_ = session.WaitForBar(20s);
-        EXPECT_TRUE(BringToForeground(host_->Window())) << "in front: " << ForegroundClassName();
+        EXPECT_TRUE(BringToForeground(host_->Window()));
         return bar_;
     }
 
-    // Saves the whole screen as <screenshots>\<suite>.<test>\<name>.bmp.
-    void SaveScreenshot(const std::string& name) const
+    // A tracked menu starts with nothing highlighted: the first Down reaches item 0. Item
+    // -1 dismisses the menu.
+    void ChooseMenuItem(int index) const
     {
-        Screenshot::OfScreen().SaveUnder(CurrentTestFolderName(), name);
+        ASSERT_TRUE(WaitUntil([] { return FindOpenMenu() != nullptr; }));
+        for (int i = 0; i <= index; ++i)
+            PostKey(bar_, VK_DOWN);
+        PostKey(bar_, index < 0 ? VK_ESCAPE : VK_RETURN);
+    }
+
+    // The bar's own menu on button `n`, as a right click with Ctrl opens it.
+    void ChooseFromBarMenu(int n, int index) const
+    {
+        PostMessageW(bar_, WM_BUTTON_CONTEXT, n, 1);
+        ChooseMenuItem(index);
+    }
+
+    // A visible dialog or message box of the bar's process; null when none came.
+    HWND WaitForDialog()
+    {
+        HWND dialog = nullptr;
+        WaitUntil([&] {
+            for (HWND d : DialogsOf(session.Quorbel().Id()))
+                if (IsWindowVisible(d))
+                    dialog = d;
+            return dialog != nullptr;
+        });
+        return dialog;
     }
 
     Session session;

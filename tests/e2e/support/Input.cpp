@@ -64,11 +64,16 @@ void Click(POINT screen, MouseButton button)
     MouseUp(button);
 }
 
+POINT CentreOf(const RECT& r)
+{
+    return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
 POINT CentreOf(HWND window)
 {
     RECT r{};
     GetWindowRect(window, &r);
-    return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    return CentreOf(r);
 }
 
 void PostKey(HWND window, WORD virtualKey)
@@ -77,12 +82,6 @@ void PostKey(HWND window, WORD virtualKey)
     const LPARAM data = 1 | (static_cast<LPARAM>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC)) << 16);
     PostMessageW(window, WM_KEYDOWN, virtualKey, data);
     PostMessageW(window, WM_KEYUP, virtualKey, data | static_cast<LPARAM>(0xC0000000u));
-}
-
-void PostKeys(HWND window, std::initializer_list<WORD> virtualKeys)
-{
-    for (WORD key : virtualKeys)
-        PostKey(window, key);
 }
 
 }  // namespace quorbel::e2e

@@ -1,8 +1,6 @@
 #pragma once
 #include <windows.h>
 
-#include <initializer_list>
-
 namespace quorbel::e2e {
 
 // The Ctrl key held down on the X server itself (xdotool keydown), as a user holds it,
@@ -25,11 +23,11 @@ void MoveMouse(POINT screen);
 void MouseDown(MouseButton button);
 void MouseUp(MouseButton button);
 void Click(POINT screen, MouseButton button = MouseButton::Left);
+POINT CentreOf(const RECT& r);
 POINT CentreOf(HWND window);
 
 // WM_KEYDOWN and WM_KEYUP posted to a window of another process: an open popup menu's
 // modal loop takes the key messages of any window of its thread.
 void PostKey(HWND window, WORD virtualKey);
-void PostKeys(HWND window, std::initializer_list<WORD> virtualKeys);
 
 }  // namespace quorbel::e2e

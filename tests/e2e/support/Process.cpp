@@ -79,14 +79,6 @@ bool Process::WaitForInputIdle(std::chrono::milliseconds timeout) const
     return process_ && ::WaitForInputIdle(process_.get(), static_cast<DWORD>(timeout.count())) == 0;
 }
 
-std::optional<DWORD> Process::ExitCode() const
-{
-    DWORD code = 0;
-    if (!process_ || IsRunning() || !GetExitCodeProcess(process_.get(), &code))
-        return std::nullopt;
-    return code;
-}
-
 void Process::Kill()
 {
     if (IsRunning()) {

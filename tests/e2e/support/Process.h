@@ -38,7 +38,6 @@ public:
     bool WaitForExit(std::chrono::milliseconds timeout) const;
     // Its first window is up and its message loop runs.
     bool WaitForInputIdle(std::chrono::milliseconds timeout) const;
-    std::optional<DWORD> ExitCode() const;  // nothing while it runs
     void Kill();
 
 private:

@@ -1,14 +1,30 @@
 #include "tests/e2e/support/Session.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <vector>
 
-#include "tests/e2e/support/E2eArguments.h"
 #include "tests/e2e/support/WindowQueries.h"
 
 namespace quorbel::e2e {
 
 namespace fs = std::filesystem;
+
+namespace {
+
+// What CTest hands every scenario: --quorbel= and --host=, Unix paths that Wine maps to
+// drive Z:.
+std::string Argument(const std::string& prefix)
+{
+    for (int i = 1; i < __argc; ++i)
+        if (std::string value = __argv[i]; value.rfind(prefix, 0) == 0) {
+            std::replace(value.begin(), value.end(), '/', '\\');
+            return "Z:" + value.substr(prefix.size());
+        }
+    throw HarnessError("no " + prefix + " argument");
+}
+
+}  // namespace
 
 Session::Session() : programFolder_(root_.File("program"))
 {
@@ -29,16 +45,6 @@ std::string Session::ProgramFile(const std::string& name) const
     return (fs::path(programFolder_) / name).string();
 }
 
-void Session::WriteQuorbelIni(const std::string& bytes) const
-{
-    Write(QuorbelIniPath(), bytes);
-}
-
-void Session::WriteSubFolderIni(const std::string& bytes) const
-{
-    Write(SubFolderIniPath(), bytes);
-}
-
 void Session::Write(const std::string& path, const std::string& bytes)
 {
     if (!test::WriteFileBytes(path, bytes))
@@ -47,9 +53,7 @@ void Session::Write(const std::string& path, const std::string& bytes)
 
 StandInHost& Session::StartHost(const HostOptions& options)
 {
-    const std::string& program = Arguments().host;
-    if (program.empty())
-        throw HarnessError("no --host= argument: where is StandInHost.exe?");
+    const std::string program = Argument("--host=");
     const std::string log = root_.File("host-" + std::to_string(hosts_.size() + 1) + ".log");
     hosts_.push_back(std::make_unique<StandInHost>(program, options, log, root_.Path()));
     return *hosts_.back();
@@ -57,9 +61,7 @@ StandInHost& Session::StartHost(const HostOptions& options)
 
 Process& Session::StartQuorbel()
 {
-    const std::string& source = Arguments().quorbel;
-    if (source.empty())
-        throw HarnessError("no --quorbel= argument: where is Quorbel.exe?");
+    const std::string source = Argument("--quorbel=");
     const std::string target = ProgramFile("Quorbel.exe");
     std::error_code error;
     if (!fs::exists(target, error) && !fs::copy_file(source, target, error))
@@ -79,24 +81,9 @@ HWND Session::WaitForBar(std::chrono::milliseconds timeout) const
     return bar;
 }
 
-std::string ReadIniString(const std::string& path, const std::string& section, const std::string& key,
-                          const std::string& fallback)
-{
-    std::vector<char> buffer(65536);  // larger than any value the program writes
-    const DWORD length = GetPrivateProfileStringA(section.c_str(), key.c_str(), fallback.c_str(), buffer.data(),
-                                                  static_cast<DWORD>(buffer.size()), path.c_str());
-    return std::string(buffer.data(), length);
-}
-
 int ReadIniInt(const std::string& path, const std::string& section, const std::string& key, int fallback)
 {
     return static_cast<int>(GetPrivateProfileIntA(section.c_str(), key.c_str(), fallback, path.c_str()));
-}
-
-bool IniHasKey(const std::string& path, const std::string& section, const std::string& key)
-{
-    // Two different defaults can both come back only when the key is really there.
-    return ReadIniString(path, section, key, "\x01") != "\x01" || ReadIniString(path, section, key, "\x02") != "\x02";
 }
 
 }  // namespace quorbel::e2e

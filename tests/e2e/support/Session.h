@@ -31,11 +31,10 @@ public:
     std::string SubFolderIniPath() const { return ProgramFile("SubFolder2.ini"); }
 
     // Byte for byte (test::Crlf gives "\r\n" line ends).
-    void WriteQuorbelIni(const std::string& bytes) const;
-    void WriteSubFolderIni(const std::string& bytes) const;
+    void WriteQuorbelIni(const std::string& bytes) const { Write(QuorbelIniPath(), bytes); }
+    void WriteSubFolderIni(const std::string& bytes) const { Write(SubFolderIniPath(), bytes); }
 
     StandInHost& StartHost(const HostOptions& options = HostOptions());
-    const std::vector<std::unique_ptr<StandInHost>>& Hosts() const { return hosts_; }
 
     // Copies Quorbel.exe into the program folder (once) and starts it there, stopping
     // the copy started before.
@@ -54,10 +53,7 @@ private:
     Process quorbel_;
 };
 
-// What the bar wrote, read through the platform functions the bar uses.
-std::string ReadIniString(const std::string& path, const std::string& section, const std::string& key,
-                          const std::string& fallback = std::string());
+// What the bar wrote, read through the platform function the bar uses.
 int ReadIniInt(const std::string& path, const std::string& section, const std::string& key, int fallback);
-bool IniHasKey(const std::string& path, const std::string& section, const std::string& key);
 
 }  // namespace quorbel::e2e

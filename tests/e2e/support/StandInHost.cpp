@@ -1,7 +1,6 @@
 #include "tests/e2e/support/StandInHost.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 #include "tests/e2e/support/WindowQueries.h"
 #include "tests/support/TestFiles.h"
@@ -16,8 +15,6 @@ std::vector<std::string> ArgumentsFor(const HostOptions& options, const std::str
     std::vector<std::string> arguments{"--log=" + logPath};
     if (!options.comboClass.empty())
         arguments.push_back("--combo-class=" + options.comboClass);
-    if (options.commandLineText)
-        arguments.push_back("--text=" + *options.commandLineText);
     if (options.minimized)
         arguments.push_back("--minimized");
     if (options.rect)
@@ -26,17 +23,6 @@ std::vector<std::string> ArgumentsFor(const HostOptions& options, const std::str
     if (options.busyAfterTextMs)
         arguments.push_back("--busy-after-text=" + std::to_string(options.busyAfterTextMs));
     return arguments;
-}
-
-// "ready 0x1A2B" -> the window handle; null for any other line.
-HWND WindowFromReadyLine(const std::string& line)
-{
-    constexpr std::size_t kPrefix = sizeof "ready 0x" - 1;
-    if (line.rfind("ready 0x", 0) != 0 || line.size() == kPrefix)
-        return nullptr;
-    char* end = nullptr;
-    const unsigned long long value = std::strtoull(line.c_str() + kPrefix, &end, 16);
-    return *end ? nullptr : reinterpret_cast<HWND>(static_cast<UINT_PTR>(value));
 }
 
 }  // namespace
@@ -60,33 +46,25 @@ std::vector<std::string> HostLog::LinesStartingWith(const std::string& prefix) c
     return matching;
 }
 
-bool HostLog::Contains(const std::string& line) const
-{
-    const std::vector<std::string> lines = Lines();
-    return std::find(lines.begin(), lines.end(), line) != lines.end();
-}
-
 bool HostLog::WaitForLine(const std::string& line, std::chrono::milliseconds timeout) const
 {
-    return WaitUntil([&] { return Contains(line); }, timeout);
+    return WaitUntil([&] {
+        const std::vector<std::string> lines = Lines();
+        return std::find(lines.begin(), lines.end(), line) != lines.end();
+    }, timeout);
 }
 
 StandInHost::StandInHost(const std::string& program, const HostOptions& options,
                          const std::string& logPath, const std::string& workingFolder)
     : process_(Process::Start(program, ArgumentsFor(options, logPath), workingFolder)), log_(logPath)
 {
-    const bool ready = WaitUntil([this] {
-        for (const std::string& line : log_.Lines())
-            if (HWND window = WindowFromReadyLine(line)) {
-                window_ = window;
-                return true;
-            }
-        return !process_.IsRunning();
-    });
-    if (!ready || !window_)
+    // Its first line, "ready", comes once its window is up.
+    WaitUntil([this] { return !log_.Lines().empty() || !process_.IsRunning(); });
+    for (HWND window : TopLevelWindowsOf(process_.Id()))
+        if (ClassNameOf(window) == "TTOTAL_CMD")
+            window_ = window;
+    if (!window_ || log_.LinesStartingWith("ready").empty())
         throw HarnessError("the stand-in host did not get ready (log " + logPath + ")");
-    if (ClassNameOf(window_) != "TTOTAL_CMD" || ProcessIdOf(window_) != process_.Id())
-        throw HarnessError("the stand-in host reported a window that is not its own");
 }
 
 HWND StandInHost::CommandLineEdit() const

@@ -18,7 +18,6 @@ public:
 
     std::vector<std::string> Lines() const;  // complete lines so far, line ends removed
     std::vector<std::string> LinesStartingWith(const std::string& prefix) const;
-    bool Contains(const std::string& line) const;
     bool WaitForLine(const std::string& line, std::chrono::milliseconds timeout = kDefaultTimeout) const;
 
 private:
@@ -28,7 +27,6 @@ private:
 // How to start a stand-in host; each field maps to one of its options.
 struct HostOptions {
     std::string comboClass;                      // --combo-class
-    std::optional<std::string> commandLineText;  // --text
     bool minimized = false;                      // --minimized
     std::optional<RECT> rect;                    // --pos: left, top, and width, height in right, bottom
     DWORD busyAfterTextMs = 0;                   // --busy-after-text

@@ -2,32 +2,16 @@
 
 #include <commctrl.h>
 
-#include <functional>
-
 #include "framework/Handles.h"
 
 namespace quorbel::e2e {
 
 namespace {
 
-struct Collection {
-    std::function<bool(HWND)> keep;
-    std::vector<HWND> windows;
-};
-
-BOOL CALLBACK CollectKept(HWND window, LPARAM data)
+BOOL CALLBACK Collect(HWND window, LPARAM windows)
 {
-    auto* c = reinterpret_cast<Collection*>(data);
-    if (c->keep(window))
-        c->windows.push_back(window);
+    reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
     return TRUE;
-}
-
-std::vector<HWND> TopLevelWindows(std::function<bool(HWND)> keep)
-{
-    Collection collection{std::move(keep), {}};
-    EnumWindows(CollectKept, reinterpret_cast<LPARAM>(&collection));
-    return collection.windows;
 }
 
 std::vector<HWND> DialogsOf(DWORD processId, bool captioned)
@@ -88,12 +72,13 @@ DWORD ProcessIdOf(HWND window)
 
 std::vector<HWND> TopLevelWindowsOf(DWORD processId)
 {
-    return TopLevelWindows([processId](HWND window) { return ProcessIdOf(window) == processId; });
-}
-
-std::vector<HWND> TopLevelWindowsOfClass(const std::string& className)
-{
-    return TopLevelWindows([&](HWND window) { return ClassNameOf(window) == className; });
+    std::vector<HWND> all;
+    EnumWindows(Collect, reinterpret_cast<LPARAM>(&all));
+    std::vector<HWND> windows;
+    for (HWND window : all)
+        if (ProcessIdOf(window) == processId || processId == 0)
+            windows.push_back(window);
+    return windows;
 }
 
 HWND FindBarWindow(DWORD quorbelProcessId)
@@ -109,16 +94,10 @@ std::vector<HWND> DialogsOf(DWORD processId)
 
 HWND FindOpenMenu()
 {
-    for (HWND window : TopLevelWindowsOfClass("#32768"))
-        if (IsWindowVisible(window))
+    for (HWND window : TopLevelWindowsOf(0))
+        if (ClassNameOf(window) == "#32768" && IsWindowVisible(window))
             return window;
     return nullptr;
-}
-
-std::string ForegroundClassName()
-{
-    HWND window = GetForegroundWindow();
-    return window ? ClassNameOf(window) : std::string();
 }
 
 bool BringToForeground(HWND window, std::chrono::milliseconds timeout)
@@ -143,10 +122,9 @@ int ToolbarButtonCount(HWND toolbar)
     return static_cast<int>(SendWithTimeout(toolbar, TB_BUTTONCOUNT).value_or(-1));
 }
 
-std::optional<int> ToolbarButtonImage(HWND toolbar, int commandId)
+int ToolbarButtonImage(HWND toolbar, int commandId)
 {
-    const std::optional<LRESULT> image = SendWithTimeout(toolbar, TB_GETBITMAP, static_cast<WPARAM>(commandId));
-    return image ? std::optional<int>(static_cast<int>(*image)) : std::nullopt;
+    return static_cast<int>(SendWithTimeout(toolbar, TB_GETBITMAP, static_cast<WPARAM>(commandId)).value_or(-1));
 }
 
 std::optional<RECT> ToolbarButtonRect(HWND toolbar, int index)

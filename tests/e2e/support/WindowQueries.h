@@ -24,9 +24,8 @@ std::optional<std::string> TextOf(HWND window, std::chrono::milliseconds timeout
 RECT WindowRectOf(HWND window);
 DWORD ProcessIdOf(HWND window);
 
-// Top-level windows, in Z order, visible or not.
+// Top-level windows of a process (0: of all), in Z order, visible or not.
 std::vector<HWND> TopLevelWindowsOf(DWORD processId);
-std::vector<HWND> TopLevelWindowsOfClass(const std::string& className);
 
 // The bar is the process's top-level dialog ("#32770") without a caption; its dialogs
 // and message boxes have captions.
@@ -35,13 +34,12 @@ std::vector<HWND> DialogsOf(DWORD processId);
 // The popup menu on screen (a visible top-level "#32768"), if any.
 HWND FindOpenMenu();
 
-std::string ForegroundClassName();
 
 // The bar's toolbar and what it shows. TB_GETITEMRECT comes back in screen coordinates,
 // through a buffer in the toolbar's process.
 HWND FindToolbar(HWND bar);
 int ToolbarButtonCount(HWND toolbar);
-std::optional<int> ToolbarButtonImage(HWND toolbar, int commandId);
+int ToolbarButtonImage(HWND toolbar, int commandId);  // -1 when it does not answer
 std::optional<RECT> ToolbarButtonRect(HWND toolbar, int index);
 // Makes `window` the foreground window (Wine has no foreground lock) and waits until it
 // stays there for a few ticks.

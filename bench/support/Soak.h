@@ -1,7 +1,7 @@
 #pragma once
 #include <chrono>
 
-#include "tests/e2e/support/ProcessFootprint.h"
+#include "bench/support/ProcessFootprint.h"
 #include "tests/e2e/support/Session.h"
 
 namespace quorbel::e2e {
@@ -14,8 +14,8 @@ struct SoakResult {
     Footprint after;
 };
 
-// The bar glued to the session's first host, which moves or is minimised and restored
-// every second for `duration`.
-SoakResult Soak(Session& session, HWND bar, std::chrono::seconds duration);
+// The bar glued to `host`, which moves or is minimised and restored every second for
+// `duration`.
+SoakResult Soak(Session& session, HWND host, HWND bar, std::chrono::seconds duration);
 
 }  // namespace quorbel::e2e

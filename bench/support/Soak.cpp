@@ -1,4 +1,4 @@
-#include "tests/e2e/support/Soak.h"
+#include "bench/support/Soak.h"
 
 #include <random>
 #include <thread>
@@ -7,10 +7,9 @@
 
 namespace quorbel::e2e {
 
-SoakResult Soak(Session& session, HWND bar, std::chrono::seconds duration)
+SoakResult Soak(Session& session, HWND window, HWND bar, std::chrono::seconds duration)
 {
     SoakResult result;
-    const HWND window = session.Hosts().front()->Window();
     const int glueX = ReadIniInt(session.QuorbelIniPath(), "main", "iGlueX", 100);
     const int glueY = ReadIniInt(session.QuorbelIniPath(), "main", "iGlueY", 100);
     std::mt19937 random(5);

@@ -1,4 +1,4 @@
-#include "tests/e2e/support/ProcessFootprint.h"
+#include "bench/support/ProcessFootprint.h"
 
 #include <winternl.h>
 
