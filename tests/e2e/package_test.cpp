@@ -3,7 +3,6 @@
 // the host and keeps its settings beside itself.
 #include <filesystem>
 
-#include "tests/e2e/support/E2eArguments.h"
 #include "tests/e2e/support/E2eTest.h"
 
 namespace quorbel::e2e {
@@ -13,7 +12,7 @@ class PackageTest : public E2eTest {};
 
 TEST_F(PackageTest, UnpackedProgramGluesToTheHostAndWritesItsSettingsBesideItself)
 {
-    const std::filesystem::path program = Arguments().quorbel;
+    const std::filesystem::path program = Argument("--quorbel=");
     const std::filesystem::path ini = program.parent_path() / "Quorbel.ini";
     std::filesystem::remove(ini);  // a repeated run starts as unpacked
     StandInHost& host = session.StartHost();
@@ -21,7 +20,7 @@ TEST_F(PackageTest, UnpackedProgramGluesToTheHostAndWritesItsSettingsBesideItsel
     HWND bar = nullptr;
     ASSERT_TRUE(WaitUntil([&] { return (bar = FindBarWindow(quorbel.Id())) != nullptr; }, 20s));
 
-    ASSERT_TRUE(BringToForeground(host.Window())) << "in front: " << ForegroundClassName();
+    ASSERT_TRUE(BringToForeground(host.Window()));
     const RECT hostRect = WindowRectOf(host.Window());
     EXPECT_TRUE(WaitUntil([&] {
         const RECT r = WindowRectOf(bar);

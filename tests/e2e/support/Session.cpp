@@ -10,10 +10,6 @@ namespace quorbel::e2e {
 
 namespace fs = std::filesystem;
 
-namespace {
-
-// What CTest hands every scenario: --quorbel= and --host=, Unix paths that Wine maps to
-// drive Z:.
 std::string Argument(const std::string& prefix)
 {
     for (int i = 1; i < __argc; ++i)
@@ -23,8 +19,6 @@ std::string Argument(const std::string& prefix)
         }
     throw HarnessError("no " + prefix + " argument");
 }
-
-}  // namespace
 
 Session::Session() : programFolder_(root_.File("program"))
 {

@@ -53,6 +53,10 @@ private:
     Process quorbel_;
 };
 
+// What CTest hands every scenario: --quorbel= and --host=, Unix paths that Wine maps to
+// drive Z:.
+std::string Argument(const std::string& prefix);
+
 // What the bar wrote, read through the platform function the bar uses.
 int ReadIniInt(const std::string& path, const std::string& section, const std::string& key, int fallback);
 
