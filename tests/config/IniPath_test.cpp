@@ -2,43 +2,35 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "tests/support/CodePageScope.h"
 
 namespace quorbel {
 namespace {
 
-std::vector<std::string> g_modules;  // the platform's answers, one a call; the last one stays
+const char* g_module = "";  // the executable's path as the platform reports it
 
-std::string NextModule()
+std::string Module()
 {
-    const std::string module = g_modules.front();
-    if (g_modules.size() > 1)
-        g_modules.erase(g_modules.begin());
-    return module;
+    return g_module;
 }
 
 TEST(IniPath, IsBesideTheExecutableAndSoughtAgainWhileNotFound)
 {
     const test::CodePageScope japanese(932);
-    const struct {
-        std::vector<std::string> modules;
-        const char *first, *second;
-    } cases[] = {
-        {{"C:\\q\\Quorbel.exe"}, "C:\\q\\Quorbel.ini", "C:\\q\\Quorbel.ini"},
-        {{"/opt/q/Quorbel.exe"}, "/opt/q/Quorbel.ini", "/opt/q/Quorbel.ini"},
-        {{"C:\\q\\\x95\x5C.exe"}, "C:\\q\\Quorbel.ini", "C:\\q\\Quorbel.ini"},  // 0x95 0x5C: one character
-        {{"Quorbel.exe"}, "", ""},
-        {{"", "C:\\q\\Quorbel.exe"}, "", "C:\\q\\Quorbel.ini"},
+    const std::pair<const char*, const char*> cases[] = {
+        {"C:\\q\\Quorbel.exe", "C:\\q\\Quorbel.ini"}, {"/opt/q/Quorbel.exe", "/opt/q/Quorbel.ini"},
+        {"C:\\q\\\x95\x5C.exe", "C:\\q\\Quorbel.ini"},  // 0x95 0x5C: one character
+        {"Quorbel.exe", ""},
+        {"", ""},
     };
-    SetModuleFileNameSourceForTesting(NextModule);
-    for (const auto& c : cases) {
-        g_modules = c.modules;
+    SetModuleFileNameSourceForTesting(Module);
+    for (const auto& [module, path] : cases) {
+        g_module = module;
         SetProgramDirectory("");
-        EXPECT_EQ(IniPath("Quorbel.ini"), c.first) << c.modules[0];
-        EXPECT_EQ(IniPath("Quorbel.ini"), c.second) << c.modules[0];
+        EXPECT_EQ(IniPath("Quorbel.ini"), path) << module;
     }
+    g_module = "C:\\q\\Quorbel.exe";
+    EXPECT_EQ(IniPath("Quorbel.ini"), "C:\\q\\Quorbel.ini") << "the call after a failed one";
     SetModuleFileNameSourceForTesting(nullptr);
     SetProgramDirectory("");
 }
