@@ -63,7 +63,7 @@ std::optional<std::string> Perform(const CorpusStep& step, ProfileApi& profile, 
         return list;
     }
     if (step.op == "file")
-        return FileExists(path) ? std::optional<std::string>(ReadFileBytes(path)) : std::nullopt;
+        return std::filesystem::exists(path) ? std::optional<std::string>(ReadFileBytes(path)) : std::nullopt;
     WriteFileBytes(path, *a[0]);  // edit
     return std::nullopt;
 }
