@@ -12,10 +12,11 @@ struct ProgramDirectory {
 };
 
 ProgramDirectory g_directory;
+std::string (*g_moduleFileNameSource)() = nullptr;
 
 bool FindProgramDirectory()
 {
-    const std::string module = ModuleFileName();
+    const std::string module = g_moduleFileNameSource ? g_moduleFileNameSource() : ModuleFileName();
     // The module path is multibyte text: a trail byte that equals "\" is no separator.
     std::size_t cut = FindLastChar(module, '\\');
     char separator = '\\';
@@ -45,6 +46,11 @@ void SetProgramDirectory(std::string directory)
 {
     g_directory.path = std::move(directory);
     g_directory.separator = g_directory.path.find('\\') != std::string::npos ? '\\' : '/';
+}
+
+void SetModuleFileNameSourceForTesting(std::string (*source)())
+{
+    g_moduleFileNameSource = source;
 }
 
 }  // namespace quorbel

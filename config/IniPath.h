@@ -15,4 +15,8 @@ std::string ModuleFileName();
 // Tests: makes `directory` the program's directory (empty: find it again).
 void SetProgramDirectory(std::string directory);
 
+// Tests: replaces the platform's module path, read when the directory is found (null
+// restores it).
+void SetModuleFileNameSourceForTesting(std::string (*source)());
+
 }  // namespace quorbel

@@ -2,9 +2,7 @@
 #include <cstdint>
 #include <optional>
 #include <ostream>
-#include <stdexcept>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace quorbel::test {
@@ -26,27 +24,16 @@ struct CorpusStep {
 };
 
 struct CorpusCase {
-    std::string id, about;
-    std::string differs;    // the platform answers otherwise than the program's rules
-    std::string layout;     // the platform lays the file out otherwise (same answers)
-    std::string source;     // file:line of the case
-    unsigned codePage = 0;  // 0: any single-byte code page
+    std::string id;
+    std::string source;               // file:line of the case
+    unsigned codePage = 0;            // 0: any single-byte code page
     std::optional<std::string> file;  // nullopt: no file at the start
     std::vector<CorpusStep> steps;
-
-    bool HasStepsFor(Implementation who) const;
 };
 
-struct CorpusError : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
-
-// Throws CorpusError naming the line of a mistake.
-std::vector<CorpusCase> ParseCorpus(std::string_view text, const std::string& sourceName);
-// Every case of every *.corpus file in `directory`, files in name order.
+// Every case of every *.corpus file in `directory`, files in name order. Throws
+// std::runtime_error naming the line of a mistake.
 std::vector<CorpusCase> LoadCorpus(const std::string& directory);
-// Bytes written the way the corpus writes them.
-std::string QuoteBytes(std::string_view bytes);
 
 inline void PrintTo(const CorpusCase& c, std::ostream* out)
 {

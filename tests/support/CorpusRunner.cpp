@@ -1,6 +1,7 @@
 #include "tests/support/CorpusRunner.h"
 
 #include <cctype>
+#include <cstdio>
 
 #include "config/IniSection.h"
 #include "config/SectionOps.h"
@@ -15,16 +16,19 @@ const char* Pointer(const std::optional<std::string>& text)
     return text ? text->c_str() : nullptr;
 }
 
-// Quoted, and long texts by their two ends.
+// Bytes written the way the corpus writes them.
 std::string Show(const std::optional<std::string>& bytes)
 {
     if (!bytes)
         return "none";
-    const std::string quoted = QuoteBytes(*bytes);
-    if (quoted.size() <= 300)
-        return quoted;
-    return quoted.substr(0, 140) + " ... " + quoted.substr(quoted.size() - 140) + " (" +
-           std::to_string(quoted.size()) + " characters quoted)";
+    std::string out = "\"";
+    for (const char c : *bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        char hex[5];
+        std::snprintf(hex, sizeof hex, "\\x%02X", b);
+        out += b < 0x20 || b >= 0x7F || c == '"' || c == '\\' ? hex : std::string(1, c);
+    }
+    return out + "\"";
 }
 
 // What a step gives, in the form in which the corpus writes it.
@@ -59,7 +63,7 @@ std::optional<std::string> Perform(const CorpusStep& step, ProfileApi& profile, 
         return list;
     }
     if (step.op == "file")
-        return FileExists(path) ? std::optional<std::string>(ReadFileBytes(path)) : std::nullopt;
+        return std::filesystem::exists(path) ? std::optional<std::string>(ReadFileBytes(path)) : std::nullopt;
     WriteFileBytes(path, *a[0]);  // edit
     return std::nullopt;
 }

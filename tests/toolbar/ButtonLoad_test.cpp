@@ -11,27 +11,9 @@
 namespace quorbel {
 namespace {
 
-std::string Section(int n, const std::string& keys)
-{
-    return "[" + std::to_string(n) + "]\n" + keys;
-}
-
 std::string Folder(int n)
 {
-    return Section(n, "sFolderPath=C:\\f" + std::to_string(n) + "\nsubkey=K" + std::to_string(n) + "\n");
-}
-
-struct Loaded {
-    ButtonLoad load;
-    int reported = 0;
-};
-
-Loaded Load(const test::ProgramFolder& folder, const std::string& main)
-{
-    folder.WriteMain(main);
-    Loaded loaded;
-    loaded.load = LoadButtonModel([&] { ++loaded.reported; });
-    return loaded;
+    return "[" + std::to_string(n) + "]\nsFolderPath=C:\\f" + std::to_string(n) + "\nsubkey=K" + std::to_string(n) + "\n";
 }
 
 TEST(LoadButtonModel, CountsOfEveryKind)
@@ -55,53 +37,42 @@ TEST(LoadButtonModel, CountsOfEveryKind)
         {"a gap inside the count stays a position", "[main]\nsize=3\n" + Folder(0) + Folder(2), false, 3},
     };
     for (const auto& c : cases) {
-        const Loaded loaded = Load(folder, c.main);
-        EXPECT_EQ(loaded.load.hint, c.hint) << c.what;
-        EXPECT_EQ(loaded.load.records.size(), c.buttons) << c.what;
-        EXPECT_EQ(loaded.load.faces.size(), c.buttons) << c.what;
+        folder.WriteMain(c.main);
+        const ButtonLoad load = LoadButtonModel(nullptr);
+        EXPECT_EQ(load.hint, c.hint) << c.what;
+        EXPECT_EQ(load.records.size(), c.buttons) << c.what;
+        EXPECT_EQ(load.faces.size(), c.buttons) << c.what;
     }
 }
 
-TEST(LoadButtonModel, RejectedSectionKeepsItsPlaceAndImagesTellWhetherMenusHaveEntries)
+// Record k is always button k: a rejected section keeps its place as a blank button.
+// A section without a key gets one, once, rejected or not; a gap is not written into.
+TEST(LoadButtonModel, EverySectionKeepsItsPlaceAndGetsAKeyOnce)
 {
     test::ProgramFolder folder;
-    folder.WriteSubmenu("[K0]\n0=a|C:\\a\n[K3]\n0=\n1=\n");
-    const Loaded loaded = Load(folder, "[main]\nsize=4\n" + Folder(0) + Section(1, "sButtonText=broken\n") +
-                                          Section(2, "iCommand=2001\nsButtonText=cmd\nsubkey=K2\n") + Folder(3));
-    ASSERT_EQ(loaded.load.records.size(), 4u);
-    EXPECT_EQ(loaded.reported, 1);
-    EXPECT_FALSE(loaded.load.records[1].valid);
-    EXPECT_TRUE(loaded.load.faces[1].blank);
-    EXPECT_EQ(loaded.load.faces[1].commandId, 0);
-    // A command number alone makes a valid button; record k is always button k.
-    EXPECT_TRUE(loaded.load.records[2].valid);
-    EXPECT_EQ(loaded.load.records[2].command, 2001);
-    EXPECT_EQ(loaded.load.faces[2].commandId, 102);
-    EXPECT_EQ(loaded.load.records[3].folderPath, "C:\\f3");
-    EXPECT_EQ(loaded.load.faces[3].commandId, 103);
+    folder.WriteSubmenu("[K0]\n0=a|C:\\a\n[K4]\n0=\n1=\n");
+    folder.WriteMain("[main]\nsize=5\n" + Folder(0) + "[1]\nsButtonText=broken\n[2]\niCommand=2001\n" + Folder(4));
+    int reported = 0;
+    const ButtonLoad load = LoadButtonModel([&] { ++reported; });
+    ASSERT_EQ(load.records.size(), 5u);
+    EXPECT_EQ(reported, 2) << "the broken section and the gap";
+    EXPECT_FALSE(load.records[1].valid);
+    EXPECT_TRUE(load.faces[1].blank);
+    EXPECT_EQ(load.faces[1].commandId, 0);
+    EXPECT_TRUE(load.records[2].valid) << "a command number alone makes a button";
+    EXPECT_EQ(load.records[2].command, 2001);
+    EXPECT_EQ(load.faces[2].commandId, 102);
+    EXPECT_EQ(load.records[4].folderPath, "C:\\f4");
+    // The image tells whether the button's menu has entries; free slots are none.
+    EXPECT_EQ(load.faces[0].image, kImageWithEntries);
+    EXPECT_EQ(load.faces[4].image, kImageNoEntries);
 
-    EXPECT_EQ(loaded.load.faces[0].image, kImageWithEntries);
-    EXPECT_EQ(loaded.load.faces[2].image, kImageNoEntries);  // no section at all
-    EXPECT_EQ(loaded.load.faces[3].image, kImageNoEntries);  // only free slots
-}
-
-TEST(LoadButtonModel, MissingSubmenuKeyIsMadeOnceAndKept)
-{
-    test::ProgramFolder folder;
-    const std::string main = "[main]\nsize=3\n" + Section(0, "sFolderPath=C:\\a\n") + Section(1, "sButtonText=x\n");
-    const Loaded first = Load(folder, main);
-    const std::string key0 = IniSection("0", folder.MainIni()).ReadString(key::kSubmenuKey);
     const std::string key1 = IniSection("1", folder.MainIni()).ReadString(key::kSubmenuKey);
-    // A UUID's text, or the 32 letters made where the platform has no UUIDs.
-    EXPECT_TRUE(key0.size() == 36 || key0.size() == 32) << key0;
-    EXPECT_FALSE(key1.empty()) << "a rejected section gets its key all the same";
-    EXPECT_NE(key0, key1);
-    EXPECT_EQ(first.load.records[0].submenuKey, key0);
-    // A section that does not exist is not written into.
-    EXPECT_EQ(IniSection("2", folder.MainIni()).ReadString(key::kSubmenuKey, "absent"), "absent");
-
-    const ButtonLoad again = LoadButtonModel(nullptr);
-    EXPECT_EQ(again.records[0].submenuKey, key0);
+    const std::string key2 = IniSection("2", folder.MainIni()).ReadString(key::kSubmenuKey);
+    EXPECT_TRUE(!key1.empty() && key1 != key2);
+    EXPECT_EQ(load.records[2].submenuKey, key2);
+    EXPECT_EQ(IniSection("3", folder.MainIni()).ReadString(key::kSubmenuKey, "absent"), "absent");
+    EXPECT_EQ(LoadButtonModel(nullptr).records[2].submenuKey, key2);
 }
 
 }  // namespace

@@ -72,10 +72,10 @@ TEST_F(ButtonSectionsTest, InsertIntoAnEmptyBarAndTakeBackOfHandWrittenFiles)
     first.TakeBack();
     EXPECT_EQ(Main(), "");
     // The count comes back as it was written, stale sections as they were; a main
-    // section without a count stays without.
+    // section without a count stays without; names in another letter case are the same.
     for (const std::string& before : {"[main]\nsize=02\n[0]\n" + Button("A") + "[1]\n" + Button("B") + "[2]\n" +
                                           Button("stale", 5) + "[other]\nk=v\n",
-                                      std::string("[main]\nbGlue=0\n"),
+                                      std::string("[main]\nbGlue=0\n"), "[MAIN]\nSIZE=1\n[0]\n" + Button("A"),
                                       "[main]\nsize=1;" + std::string(30000, 'n') + "\n[0]\n" + Button("A")}) {
         folder_.WriteMain(before);
         ButtonInsertion::Insert(1, "E:\\new")->TakeBack();
