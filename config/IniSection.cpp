@@ -10,6 +10,7 @@ namespace quorbel {
 namespace {
 constexpr std::uint32_t kFirstReadSize = 1024;
 constexpr std::uint32_t kSecondReadSize = 10240;
+constexpr std::uint32_t kLargestReadSize = kSecondReadSize << 7;
 }  // namespace
 
 IniSection::IniSection(std::string section, std::string path)
@@ -25,11 +26,17 @@ std::string IniSection::ReadString(const char* key, const char* fallback) const
     if (length < kFirstReadSize - 1)
         return std::string(small, length);
 
-    // The value filled the buffer: it may have been cut, so read it again, larger.
-    std::vector<char> large(kSecondReadSize);
-    length = Profile().GetString(section_.c_str(), key, fallback, large.data(),
-                                 kSecondReadSize, path_.c_str());
-    return std::string(large.data(), length);
+    // The value filled the buffer: it may have been cut, so read it again, larger, until
+    // it fits. The editing dialogs write back what they read, and a value read cut would
+    // be stored cut. A cut value comes back one short of the buffer, a quoted one two.
+    std::vector<char> large;
+    for (std::uint32_t size = kSecondReadSize;; size *= 2) {
+        large.resize(size);
+        length = Profile().GetString(section_.c_str(), key, fallback, large.data(), size,
+                                     path_.c_str());
+        if (length + 2 < size || size >= kLargestReadSize)
+            return std::string(large.data(), length);
+    }
 }
 
 int IniSection::ReadInt(const char* key, int fallback) const

@@ -17,8 +17,9 @@ public:
     void SetName(std::string section) { section_ = std::move(section); }
 
     // The key's value, or `fallback` when the key, the section or the file is absent.
-    // A value that fills the 1024-byte buffer is read again into 10240 bytes; longer
-    // values come back cut to what that buffer holds.
+    // A value that fills the 1024-byte buffer is read again into 10240 bytes, and into
+    // twice as many while it fills the buffer, up to 1.25 MB; only longer values come
+    // back cut.
     std::string ReadString(const char* key, const char* fallback = "") const;
 
     // The signed decimal number at the start of the value; `fallback` when absent.
