@@ -43,7 +43,7 @@ void SaveGlueOffset(HWND bar)
     settings.WriteInt(key::kGlueY, offset.y);
 }
 
-GlueStep BarGlue::Decide(HWND bar)
+GlueStep BarGlue::Decide(HWND bar, const std::function<void()>& readAlso)
 {
     // The settings of one tick come from one version of the files, checked once, or not
     // at all when the loop that took the tick's message has just seen that nothing in
@@ -51,6 +51,8 @@ GlueStep BarGlue::Decide(HWND bar)
     // reload the buttons and a reload can show a message box, whose loop runs ticks of
     // its own that must look at the files afresh.
     const OneReading reading(fw::ClaimQuietArrival(bar, WM_TIMER));
+    if (readAlso)
+        readAlso();
     const DragStep drag = DecideDrag(GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_LBUTTON) < 0, dragging_);
     if (drag.saveOffset)
         SaveGlueOffset(bar);
@@ -65,9 +67,9 @@ GlueStep BarGlue::Decide(HWND bar)
     return step;
 }
 
-void BarGlue::Tick(HWND bar)
+void BarGlue::Tick(HWND bar, const std::function<void()>& readAlso)
 {
-    const GlueStep step = Decide(bar);
+    const GlueStep step = Decide(bar, readAlso);
 
     // Neither following the host nor appearing beside it may take the focus from it.
     constexpr UINT kKeepFocus = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;

@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
+
 #include "app/GlueTick.h"
 
 namespace quorbel {
@@ -28,7 +30,9 @@ class BarGlue {
 public:
     explicit BarGlue(GlueSettings& settings = FileGlueSettings()) : settings_(settings) {}
 
-    void Tick(HWND bar);
+    // `readAlso` reads other settings of this tick in the same look at the files (the
+    // quiet loop's report holds for the first reading of a message only).
+    void Tick(HWND bar, const std::function<void()>& readAlso = nullptr);
 
     // A Ctrl-press on the toolbar starts moving the bar: the move loop need not let a
     // tick through while the button is down, so the drag is noted here.
@@ -36,7 +40,7 @@ public:
 
 private:
     // Everything a tick asks, read while no window message can be handled.
-    GlueStep Decide(HWND bar);
+    GlueStep Decide(HWND bar, const std::function<void()>& readAlso);
 
     GlueSettings& settings_;
     bool dragging_ = false;

@@ -36,17 +36,21 @@ std::wstring HeldMessage(const std::string& text)
 
 }  // namespace
 
-void BarHotkey::Follow(HWND bar)
+std::string BarHotkey::Setting()
+{
+    return IniSection(kMainSection, IniPath(kMainIniFile)).ReadString(key::kMenuHotkey);
+}
+
+void BarHotkey::Follow(HWND bar, const std::string& setting)
 {
     if (!IsWindowVisible(bar)) {
         Release(bar);
         attempts_.Hidden();
         return;
     }
-    // Read while shown only, like the glue settings: a hand edit counts at the next tick.
-    const std::string text = IniSection(kMainSection, IniPath(kMainIniFile)).ReadString(key::kMenuHotkey);
-    if (attempts_.Try(text))
-        Try(bar, text);
+    // A hand edit counts at the next tick.
+    if (attempts_.Try(setting))
+        Try(bar, setting);
 }
 
 void BarHotkey::Try(HWND bar, const std::string& text)

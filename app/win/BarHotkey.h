@@ -18,10 +18,13 @@ inline constexpr UINT WM_MENU_HOTKEY_FAILED = WM_USER + 300;
 // program. With no setting nothing is ever registered.
 class BarHotkey {
 public:
+    // The setting as it stands: read by every glue tick in its one look at the files.
+    static std::string Setting();
+
     // Every glue tick, after the bar's visibility is settled: while the bar is shown,
-    // reads the setting and registers it when it was not tried since the bar showed or
-    // has changed; while hidden, gives the key back.
-    void Follow(HWND bar);
+    // registers `setting` when it was not tried since the bar showed or has changed;
+    // while hidden, gives the key back.
+    void Follow(HWND bar, const std::string& setting);
 
     // Gives the key back, as the bar goes.
     void Release(HWND bar);

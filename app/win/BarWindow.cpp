@@ -7,7 +7,6 @@
 #include "config/ConfigNames.h"
 #include "config/IniPath.h"
 #include "config/IniSection.h"
-#include "config/ProfileApi.h"
 #include "dialogs/win/OrderDialog.h"
 #include "framework/Handles.h"
 #include "framework/MenuTable.h"
@@ -255,11 +254,11 @@ bool BarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
 
 void BarWindow::OnGlueTick()
 {
-    glue_.Tick(hwnd());
-    // A reading of its own, after the glue's: that one ends before the bar is shown,
-    // and a show can reload the buttons under a message box of its own.
-    const OneReading reading(false);
-    hotkey_.Follow(hwnd());
+    // The hotkey's setting is read with the glue's, before the bar is shown: a show can
+    // reload the buttons under a message box, whose loop must look at the files afresh.
+    std::string hotkeySetting;
+    glue_.Tick(hwnd(), [&] { hotkeySetting = BarHotkey::Setting(); });
+    hotkey_.Follow(hwnd(), hotkeySetting);
 }
 
 void BarWindow::OnDestroy()
