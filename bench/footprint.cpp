@@ -152,7 +152,7 @@ int main()
             WaitUntil([&] {
                 const HWND bar = FindBarWindow(quorbel.Id());
                 return bar && IsWindowVisible(bar);
-            }, 20s, Phase::Now);
+            }, 20s);
             startup.Add((bench::NowMicroseconds() - start) / 1000.0);
             if (run + 1 < kStarts) {
                 quorbel.Kill();

@@ -35,15 +35,15 @@ TEST_F(HotkeyTest, OpensTheBarsFoldersOverTheHostOnly)
         EXPECT_TRUE(WaitUntil([&] { return !FindOpenMenu() && GetForegroundWindow() == host_->Window(); }));
     };
     choose({"Down", "Right", "Down", "Return"});  // over the separator
-    EXPECT_TRUE(host_->Log().WaitForLine("return cd C:\\docs"));
+    EXPECT_TRUE(host_->WaitForLogLine("return cd C:\\docs"));
     choose({"Down", "Down", "Return"});
-    EXPECT_TRUE(host_->Log().WaitForLine("command 2001"));
+    EXPECT_TRUE(host_->WaitForLogLine("command 2001"));
     choose({"Escape"});
-    EXPECT_EQ(host_->Log().Lines().size(), 3u) << "ready, the folder and the command";
+    EXPECT_EQ(host_->LogLines().size(), 3u) << "ready, the folder and the command";
 
     // Another program in front: the bar hides and lets go of the keys.
-    const HWND other = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 700, 500, 90, 90, 0, 0, 0, 0);
-    ASSERT_TRUE(BringToForeground(other));
+    const OtherProgramWindow other;
+    ASSERT_TRUE(BringToForeground(other.hwnd));
     ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(bar_); }));
     PressKeys({"ctrl+alt+q"});
     EXPECT_TRUE(HoldsFor([] { return FindOpenMenu() == nullptr; }, 20 * kTickPeriod));
@@ -62,12 +62,10 @@ TEST_F(HotkeyTest, OpensTheBarsFoldersOverTheHostOnly)
 
     // Let go there, they are the bar's at its next showing, until the file no longer names them.
     UnregisterHotKey(nullptr, 1);
-    ASSERT_TRUE(BringToForeground(other) && BringToForeground(host_->Window()));
+    ASSERT_TRUE(BringToForeground(other.hwnd) && BringToForeground(host_->Window()));
     EXPECT_TRUE(WaitUntil([&] { return !CombinationIsFree(); }));
     session.WriteQuorbelIni(test::Crlf("[main]\nsize=2\nbTray=0\n" + kButtons));
     EXPECT_TRUE(WaitUntil([&] { return CombinationIsFree(); }));
-    EXPECT_TRUE(IsWindowVisible(bar_));
-    DestroyWindow(other);
 }
 
 }  // namespace

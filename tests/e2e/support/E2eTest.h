@@ -22,19 +22,16 @@ class E2eTest : public ::testing::Test {
 protected:
     // The usual scene: a host, the bar's files (given with "\n" line ends), the bar started
     // and the host brought to the front, where the bar glues to it.
-    HWND StartBar(const std::string& main, const std::string& submenus = "",
-                  const RECT& hostRect = RECT{200, 150, 640, 420})
+    void StartBar(const std::string& main, const std::string& submenus = "",
+                  const HostOptions& host = HostOptions{RECT{200, 150, 640, 420}})
     {
-        HostOptions options;
-        options.rect = hostRect;
-        host_ = &session.StartHost(options);
+        host_ = &session.StartHost(host);
         session.WriteQuorbelIni(test::Crlf(main));
         if (!submenus.empty())
             session.WriteSubFolderIni(test::Crlf(submenus));
         session.StartQuorbel();
         bar_ = session.WaitForBar(20s);
         EXPECT_TRUE(BringToForeground(host_->Window()));
-        return bar_;
     }
 
     // A tracked menu starts with nothing highlighted: the first Down reaches item 0. Item
@@ -45,13 +42,6 @@ protected:
         for (int i = 0; i <= index; ++i)
             PostKey(bar_, VK_DOWN);
         PostKey(bar_, index < 0 ? VK_ESCAPE : VK_RETURN);
-    }
-
-    // The bar's own menu on button `n`, as a right click with Ctrl opens it.
-    void ChooseFromBarMenu(int n, int index) const
-    {
-        PostMessageW(bar_, WM_BUTTON_CONTEXT, n, 1);
-        ChooseMenuItem(index);
     }
 
     // A visible dialog or message box of the bar's process; null when none came.

@@ -1,7 +1,15 @@
 #pragma once
 #include <windows.h>
 
+#include "tests/e2e/support/Process.h"
+#include "tests/e2e/support/Wait.h"
+
 namespace quorbel::e2e {
+
+inline bool CtrlIsDown()
+{
+    return (GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0;
+}
 
 // The Ctrl key held down on the X server itself (xdotool keydown), as a user holds it,
 // for the life of the object: Wine reads the keyboard back from X when one of its windows
@@ -10,24 +18,64 @@ namespace quorbel::e2e {
 // wait on it, so the key state tells when it has acted.
 class XHeldCtrl {
 public:
-    XHeldCtrl();
-    ~XHeldCtrl();
+    XHeldCtrl()
+    {
+        Process::Start(kXdotool, {"keydown", "ctrl"});
+        if (!WaitUntil(CtrlIsDown))
+            throw HarnessError("xdotool keydown ctrl did not reach Wine");
+    }
+    ~XHeldCtrl()
+    {
+        try {
+            Process::Start(kXdotool, {"keyup", "ctrl"});
+            WaitUntil([] { return !CtrlIsDown(); });
+        } catch (const HarnessError&) {
+        }
+    }
     XHeldCtrl(const XHeldCtrl&) = delete;
     XHeldCtrl& operator=(const XHeldCtrl&) = delete;
+
+    static constexpr char kXdotool[] = "Z:\\usr\\bin\\xdotool";
 };
+
+// Real input through SendInput, which Wine delivers as hardware input. Screen coordinates.
+inline void SendMouse(DWORD flags, LONG dx = 0, LONG dy = 0)
+{
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi = MOUSEINPUT{dx, dy, 0, flags, 0, 0};
+    SendInput(1, &input, sizeof input);
+}
+
+inline void MoveMouse(POINT screen)
+{
+    // Absolute coordinates run from 0 to 65535 across the primary screen.
+    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1),
+              MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1));
+}
 
 enum class MouseButton { Left, Right };
 
-// Real input through SendInput, which Wine delivers as hardware input. Screen coordinates.
-void MoveMouse(POINT screen);
-void MouseDown(MouseButton button);
-void MouseUp(MouseButton button);
-void Click(POINT screen, MouseButton button = MouseButton::Left);
-POINT CentreOf(const RECT& r);
-POINT CentreOf(HWND window);
+inline void Click(POINT screen, MouseButton button = MouseButton::Left)
+{
+    MoveMouse(screen);
+    SendMouse(button == MouseButton::Left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN);
+    SendMouse(button == MouseButton::Left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP);
+}
+
+inline POINT CentreOf(const RECT& r)
+{
+    return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
 
 // WM_KEYDOWN and WM_KEYUP posted to a window of another process: an open popup menu's
 // modal loop takes the key messages of any window of its thread.
-void PostKey(HWND window, WORD virtualKey);
+inline void PostKey(HWND window, WORD virtualKey)
+{
+    // Repeat count 1 and the scan code; key-up adds the previous-state and transition bits.
+    const LPARAM data = 1 | (static_cast<LPARAM>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC)) << 16);
+    PostMessageW(window, WM_KEYDOWN, virtualKey, data);
+    PostMessageW(window, WM_KEYUP, virtualKey, data | static_cast<LPARAM>(0xC0000000u));
+}
 
 }  // namespace quorbel::e2e

@@ -1,7 +1,9 @@
 #pragma once
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -9,55 +11,92 @@
 #include "tests/e2e/support/Process.h"
 #include "tests/e2e/support/StandInHost.h"
 #include "tests/e2e/support/Wait.h"
+#include "tests/e2e/support/WindowQueries.h"
 #include "tests/support/TestFiles.h"
 
 namespace quorbel::e2e {
+
+// What CTest hands every scenario: --quorbel= and --host=, Unix paths that Wine maps to
+// drive Z:.
+inline std::string Argument(const std::string& prefix)
+{
+    for (int i = 1; i < __argc; ++i)
+        if (std::string value = __argv[i]; value.rfind(prefix, 0) == 0) {
+            std::replace(value.begin(), value.end(), '/', '\\');
+            return "Z:" + value.substr(prefix.size());
+        }
+    throw HarnessError("no " + prefix + " argument");
+}
+
+// What the bar wrote, read through the platform function the bar uses.
+inline int ReadIniInt(const std::string& path, const std::string& section, const std::string& key, int fallback)
+{
+    return static_cast<int>(GetPrivateProfileIntA(section.c_str(), key.c_str(), fallback, path.c_str()));
+}
 
 // One test's world: a fresh folder with a copy of Quorbel.exe and its INI files, the
 // stand-in hosts and the Quorbel it started. All of it is stopped (Quorbel first, then
 // the hosts) and the folder removed when it goes, also when the test fails.
 class Session {
 public:
-    Session();
-    ~Session();
-    Session(const Session&) = delete;
-    Session& operator=(const Session&) = delete;
+    Session() : programFolder_(root_.File("program"))
+    {
+        std::error_code error;
+        if (!std::filesystem::create_directory(programFolder_, error))
+            throw HarnessError("cannot make the program folder " + programFolder_);
+    }
 
     // Hosts run and log in Folder(); Quorbel.exe and its INI files are in ProgramFolder().
     const std::string& Folder() const { return root_.Path(); }
     const std::string& ProgramFolder() const { return programFolder_; }
-    std::string ProgramFile(const std::string& name) const;
+    std::string ProgramFile(const std::string& name) const { return programFolder_ + "\\" + name; }
     std::string QuorbelIniPath() const { return ProgramFile("Quorbel.ini"); }
     std::string SubFolderIniPath() const { return ProgramFile("SubFolder2.ini"); }
 
     // Byte for byte (test::Crlf gives "\r\n" line ends).
-    void WriteQuorbelIni(const std::string& bytes) const { Write(QuorbelIniPath(), bytes); }
-    void WriteSubFolderIni(const std::string& bytes) const { Write(SubFolderIniPath(), bytes); }
+    void WriteQuorbelIni(const std::string& bytes) const { test::WriteFileBytes(QuorbelIniPath(), bytes); }
+    void WriteSubFolderIni(const std::string& bytes) const { test::WriteFileBytes(SubFolderIniPath(), bytes); }
 
-    StandInHost& StartHost(const HostOptions& options = HostOptions());
+    StandInHost& StartHost(const HostOptions& options = HostOptions())
+    {
+        const std::string log = root_.File("host-" + std::to_string(hosts_.size() + 1) + ".log");
+        hosts_.push_back(std::make_unique<StandInHost>(Argument("--host="), options, log, root_.Path()));
+        return *hosts_.back();
+    }
 
     // Copies Quorbel.exe into the program folder (once) and starts it there, stopping
     // the copy started before.
-    Process& StartQuorbel();
+    Process& StartQuorbel()
+    {
+        const std::string source = Argument("--quorbel=");
+        const std::string target = ProgramFile("Quorbel.exe");
+        std::error_code error;
+        if (!std::filesystem::exists(target, error) && !std::filesystem::copy_file(source, target, error))
+            throw HarnessError("cannot copy " + source + " to " + target + ": " + error.message());
+        quorbel_.Kill();
+        quorbel_ = Process::Start(target, {}, programFolder_);
+        return quorbel_;
+    }
     Process& Quorbel() { return quorbel_; }
+
     // Waits for the bar window and for its modal loop to run (the start-up show, which
     // activates the bar, is then over); throws HarnessError when either does not come.
-    HWND WaitForBar(std::chrono::milliseconds timeout = kDefaultTimeout) const;
+    HWND WaitForBar(std::chrono::milliseconds timeout = kDefaultTimeout) const
+    {
+        HWND bar = nullptr;
+        WaitUntil([&] { return (bar = FindBarWindow(quorbel_.Id())) != nullptr || !quorbel_.IsRunning(); }, timeout);
+        if (!bar)
+            throw HarnessError("no bar window appeared");
+        if (WaitForInputIdle(quorbel_.Handle(), static_cast<DWORD>(timeout.count())) != 0)
+            throw HarnessError("the bar's message loop did not start");
+        return bar;
+    }
 
 private:
-    static void Write(const std::string& path, const std::string& bytes);
-
     test::TempDir root_;
     std::string programFolder_;
     std::vector<std::unique_ptr<StandInHost>> hosts_;
-    Process quorbel_;
+    Process quorbel_;  // stopped first, being the last member
 };
-
-// What CTest hands every scenario: --quorbel= and --host=, Unix paths that Wine maps to
-// drive Z:.
-std::string Argument(const std::string& prefix);
-
-// What the bar wrote, read through the platform function the bar uses.
-int ReadIniInt(const std::string& path, const std::string& section, const std::string& key, int fallback);
 
 }  // namespace quorbel::e2e

@@ -21,16 +21,10 @@ inline void RandomTickPhase()
     std::this_thread::sleep_for(std::chrono::milliseconds(offset(generator)));
 }
 
-// Random: first let a random part of one tick pass.
-enum class Phase { Now, Random };
-
 // Polls `condition` until it holds (true) or `timeout` has passed (false; looked at once
 // more at the deadline).
-inline bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout = kDefaultTimeout,
-                      Phase phase = Phase::Now)
+inline bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout = kDefaultTimeout)
 {
-    if (phase == Phase::Random)
-        RandomTickPhase();
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     while (!condition()) {
         if (std::chrono::steady_clock::now() >= deadline)
