@@ -46,7 +46,6 @@ public:
     {
         Send(GetDlgItem(d, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), true);
     }
-    bool IsChecked(HWND d, int id) { return SendItem(d, id, BM_GETCHECK) == BST_CHECKED; }
     // Sent: returns when the dialog has handled the click.
     void Click(HWND d, int id) { SendItem(d, id, BM_CLICK); }
     // Posted: for buttons that open a modal window of their own.
