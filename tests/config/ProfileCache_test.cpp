@@ -4,12 +4,9 @@
 
 #include <cstring>
 #include <map>
-#include <random>
 #include <string>
 #include <utility>
 
-#include "config/IniFileProfile.h"
-#include "tests/support/TestFiles.h"
 
 namespace quorbel {
 namespace {
@@ -88,8 +85,6 @@ TEST_F(ProfileCacheTest, SettledFileIsAnsweredFromMemoryQuestionByQuestion)
     Read("s", nullptr);
     Read("s", "");
     EXPECT_EQ(service.reads, 8);
-    // Lists come back from memory with both final zeros: ProfileCacheOnRealFiles compares
-    // whole buffers.
 }
 
 TEST_F(ProfileCacheTest, AnyChangeOfTheStampIsSeenAtTheNextRead)
@@ -174,12 +169,6 @@ TEST_F(ProfileCacheTest, WithoutAWatchOneReadingChecksEachFileOnceAndStillSeesIt
     get("bGlue");
     EXPECT_EQ(service.reads, 5);
     cache.EndReading();
-
-    // Outside a reading every read checks the file.
-    const int before = clock.checks;
-    get("bGlue");
-    get("bGlue");
-    EXPECT_EQ(clock.checks, before + 2);
 }
 
 // Reports that arrive when the test says, and wait to be taken in until asked for.
@@ -219,57 +208,6 @@ TEST_F(ProfileCacheTest, UnderAWatchAReadingLooksAtNoFileUntilAChangeIsReported)
     ++watch.taken;
     tick(true);
     EXPECT_EQ(service.reads, 3);
-}
-
-// A clock for real files that trusts every stamp at once, so that the cache answers
-// from memory wherever it may; stamps of real files (nanoseconds) still change with
-// every write.
-struct TrustingClock : FileClock {
-    FileStamp Stamp(const char* path) override { return PlatformFileClock().Stamp(path); }
-    std::int64_t Now() override { return PlatformFileClock().Now() + 3'600'000'000'000; }
-    std::int64_t TrustAfter() override { return 0; }
-    std::unique_ptr<FileHold> HoldForReading(const char* path) override
-    {
-        return PlatformFileClock().HoldForReading(path);
-    }
-};
-
-TEST(ProfileCacheOnRealFiles, GivesExactlyWhatTheServiceGives)
-{
-    test::TempDir dir;
-    const std::string path = dir.File("q.ini");
-    IniFileProfile files;
-    TrustingClock clock;
-    ProfileCache cache(files, clock);
-    std::mt19937 random(7);
-    const char* sections[] = {"main", "0", "1", "MAIN"};
-    const char* keys[] = {"size", "x", "sFolderPath", "subkey", nullptr};
-
-    for (int step = 0; step < 600; ++step) {
-        const char* section = sections[random() % 4];
-        const char* key = keys[random() % 5];
-        switch (random() % 6) {
-        case 0:
-            if (key)
-                cache.WriteString(section, key, std::to_string(random() % 1000).c_str(), path.c_str());
-            break;
-        case 1:  // an edit by hand, of another length
-            test::WriteFileBytes(path, test::ReadFileBytes(path) + "[1]\r\nx=" + std::to_string(step) + "\r\n");
-            break;
-        default: {
-            char a[64] = {};
-            char b[64] = {};
-            const std::uint32_t viaCache = cache.GetString(section, key, "d", a, sizeof a, path.c_str());
-            const std::uint32_t direct = files.GetString(section, key, "d", b, sizeof b, path.c_str());
-            ASSERT_EQ(viaCache, direct) << "step " << step;
-            ASSERT_EQ(std::memcmp(a, b, sizeof a), 0) << "step " << step;
-            if (key) {
-                ASSERT_EQ(cache.GetInt(section, key, -3, path.c_str()), files.GetInt(section, key, -3, path.c_str()));
-            }
-        }
-        }
-    }
-    EXPECT_GT(cache.Hits(), 50u) << "the memory was used";
 }
 
 }  // namespace
