@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "config/SectionOps.h"
-#include "tests/support/CorpusRunner.h"
+#include "tests/support/Corpus.h"
 #include "tests/support/TestFiles.h"
 
 namespace quorbel {
