@@ -102,19 +102,6 @@ std::optional<IniEntries> ReadSectionEntries(const std::string& section, const s
     return entries;
 }
 
-bool CopySection(const std::string& from, const std::string& to, const std::string& path,
-                 bool emptyFirst)
-{
-    const std::optional<IniEntries> entries = ReadSectionEntries(from, path);
-    if (!entries)
-        return false;
-    if (emptyFirst)
-        Profile().WriteString(to.c_str(), nullptr, nullptr, path.c_str());
-    for (const auto& [key, value] : *entries)
-        Profile().WriteString(to.c_str(), key.c_str(), value.c_str(), path.c_str());
-    return true;
-}
-
 bool ReplaceSection(const std::string& section, const IniEntries& entries,
                     const std::string& path)
 {

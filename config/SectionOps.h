@@ -14,12 +14,6 @@ bool ListSectionKeys(const std::string& section, const std::string& path,
 // The section names of the file, in file order. Same contract as ListSectionKeys.
 bool ListSectionNames(const std::string& path, std::vector<std::string>& names);
 
-// Writes every key of section `from`, with its value, into section `to` of the same
-// file; with `emptyFirst` the destination is removed before. The source is unchanged.
-// False, with nothing written, when a value of the source cannot be read whole.
-bool CopySection(const std::string& from, const std::string& to, const std::string& path,
-                 bool emptyFirst);
-
 // The value of `key` in `section` read whole, empty text when absent. Nothing when it is
 // longer than a megabyte: such a value is never written back, since it would come back cut.
 std::optional<std::string> ReadWholeValue(const std::string& section, const std::string& key,

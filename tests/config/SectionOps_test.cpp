@@ -1,13 +1,14 @@
 // Name lists read with growing buffers. How values and lists are cut is in the
 // conformance corpus; ReplaceSection is checked through its callers (EntryOrder,
-// ButtonSections) and the corpus's write-section cases.
+// ButtonSections) and the corpus's write-section cases, values read whole through the
+// same callers.
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <functional>
 
 #include "config/SectionOps.h"
-#include "tests/support/CorpusRunner.h"
+#include "tests/support/Corpus.h"
 #include "tests/support/TestFiles.h"
 
 namespace quorbel {
@@ -64,31 +65,6 @@ TEST(ListSectionKeys, DoublesTheBufferWhileTheListComesBackCut)
         for (std::size_t n = 0; n < c.reads; ++n)
             sizes.push_back(20000u << n);
         EXPECT_EQ(store.sizes, sizes);
-    }
-}
-
-// A section is copied whole or not at all: a value longer than any buffer we read with
-// would come out cut, so it stops the copy before anything is written.
-TEST(CopySection, CopiesLongValuesWholeAndAValueTooLongStopsTheCopy)
-{
-    const std::string longPath(30000, 'p');
-    const std::string hugePath(1400000, 'h');
-    const struct {
-        std::string before;  // sections 0 (the destination) and 1 (the source)
-        std::string after;
-        bool copied;
-    } cases[] = {
-        {"[1]\nsFolderPath=" + longPath + "\n", "[1]\nsFolderPath=" + longPath + "\n[0]\nsFolderPath=" + longPath + "\n",
-         true},
-        {"[0]\nsubkey=K0\n[1]\nsFolderPath=" + hugePath + "\n", "[0]\nsubkey=K0\n[1]\nsFolderPath=" + hugePath + "\n",
-         false},
-    };
-    for (const auto& c : cases) {
-        test::TempDir dir;
-        const std::string path = dir.File("Quorbel.ini");
-        ASSERT_TRUE(test::WriteFileBytes(path, test::Crlf(c.before)));
-        EXPECT_EQ(CopySection("1", "0", path, true), c.copied);
-        EXPECT_EQ(test::ReadFileBytes(path), test::Crlf(c.after));
     }
 }
 

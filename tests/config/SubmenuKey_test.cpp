@@ -17,14 +17,6 @@ protected:
     test::ProgramFolder folder_;
 };
 
-TEST_F(SubmenuKeyTest, IsTheUuidTextOrEmptyWhenTheUuidCannotBeTurnedIntoText)
-{
-    SetUuidSourceForTesting([] { return UuidText{UuidText::Status::Ok, "6b29fc40-ca47-1067-b31d-00dd010662da"}; });
-    EXPECT_EQ(MakeSubmenuKey(), "6b29fc40-ca47-1067-b31d-00dd010662da");
-    SetUuidSourceForTesting([] { return UuidText{UuidText::Status::ConversionFailed, {}}; });
-    EXPECT_EQ(MakeSubmenuKey(), "");
-}
-
 // LoadButtons may make keys for several buttons within one millisecond.
 TEST_F(SubmenuKeyTest, WithoutUuidsLettersMadeInATightLoopAllDifferAndSkipKeysTaken)
 {

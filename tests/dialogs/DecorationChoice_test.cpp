@@ -8,17 +8,9 @@
 namespace quorbel {
 namespace {
 
-// The dialog selects a stored size by the first item it starts with, as CB_FINDSTRING
-// does: "4" selects 40.
-TEST(ChoiceList, FindsTheFirstItemThatStartsWithTheText)
-{
-    const std::pair<const wchar_t*, int> cases[] = {{L"4", 9}, {L"1", 2}, {L"11", -1}, {L"-1", -1}, {L"적", 0}};
-    for (const auto& [prefix, found] : cases)
-        EXPECT_EQ(FontSizeChoices().FindPrefix(prefix, 0), found) << found;
-    EXPECT_EQ(FontSizeChoices().ValueAt(static_cast<int>(FontSizeChoices().Size())), -1);
-}
-
-// The dialog's controls from a stored text, and what OK stores from them unchanged.
+// The dialog's controls from a stored text, and what OK stores from them unchanged. The
+// dialog selects a stored size by the first item it starts with, as CB_FINDSTRING does:
+// "4" selects 40.
 TEST(DecorationChoice, StoredSizesSelectByPrefixAndUnofferedOnesAreDropped)
 {
     const struct {

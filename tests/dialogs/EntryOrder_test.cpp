@@ -17,14 +17,13 @@ Texts Keys(const EntryOrder& order)
     return keys;
 }
 
-TEST(EntryOrder, ListsNonEmptyEntriesWithTitlesAndWritesThemBack)
+TEST(EntryOrder, ListsNonEmptyEntriesAndWritesThemBack)
 {
     const EntryOrder order(IniEntries{{"3", "Docs|D:\\Docs"}, {"1", ""}, {"0", "D:\\plain"}, {"7", "a|b|c"}});
     EXPECT_EQ(Keys(order), (Texts{"3", "0", "7"}));
-    EXPECT_EQ(order.Rows()[1].title, "");
-    EXPECT_EQ(order.Rows()[2].title, "a");
     EXPECT_FALSE(order.HasSelection());
-    // A value without "|" comes back as "|" and the whole value; free slots go.
+    // A value without "|" comes back as "|" and the whole value; free slots go. How a
+    // value splits into title and path is EntryText's.
     EXPECT_EQ(order.SectionEntries(), (IniEntries{{"3", "Docs|D:\\Docs"}, {"0", "|D:\\plain"}, {"7", "a|b|c"}}));
 }
 

@@ -35,17 +35,6 @@ protected:
     test::ProgramFolder folder_;
 };
 
-TEST_F(FolderEntryEditorTest, ReadsTheEntryOrNamesTheNewFolder)
-{
-    folder_.WriteSubmenu("[K]\n3=Docs|D:\\Docs\n4=\n");
-    EXPECT_EQ(FolderEntryEditor("K", "3").Read("E:\\dropped").title, "Docs");
-    for (const char* key : {"4", "5"}) {
-        const FolderEntryFields fresh = FolderEntryEditor("K", key).Read("E:\\dropped");
-        EXPECT_EQ(fresh.title, "dropped");
-        EXPECT_EQ(fresh.path, "E:\\dropped");
-    }
-}
-
 TEST_F(FolderEntryEditorTest, OffersTheEntrysOwnDecorationOrTheDefault)
 {
     const struct {

@@ -1,5 +1,7 @@
 #include "tests/support/Corpus.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
@@ -7,6 +9,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "config/IniSection.h"
+#include "config/SectionOps.h"
 #include "tests/support/TestFiles.h"
 
 namespace quorbel::test {
@@ -202,20 +206,93 @@ void Parse(const std::string& text, const std::string& sourceName, std::vector<C
     }
 }
 
+const char* Pointer(const std::optional<std::string>& text)
+{
+    return text ? text->c_str() : nullptr;
+}
+
+// What a step gives, in the form in which the corpus writes it.
+std::optional<std::string> Perform(const CorpusStep& step, ProfileApi& profile, const std::string& path)
+{
+    const auto& a = step.args;
+    if (step.op == "get") {
+        // A marker in the buffer first, so that a missing terminating zero shows rather
+        // than a zero left over from before.
+        std::string buffer(step.size + 1, '\x7E');
+        const std::uint32_t length =
+            profile.GetString(Pointer(a[0]), Pointer(a[1]), Pointer(a[2]), buffer.data(), step.size, path.c_str());
+        if (length >= step.size || buffer[length] != '\0')
+            return buffer.substr(0, step.size) + " <length " + std::to_string(length) + ", no zero after it>";
+        return buffer.substr(0, length);
+    }
+    if (step.op == "int")
+        return std::to_string(static_cast<std::int32_t>(
+            profile.GetInt(Pointer(a[0]), Pointer(a[1]), std::stoi(*a[2]), path.c_str())));
+    if (step.op == "write")
+        return profile.WriteString(Pointer(a[0]), Pointer(a[1]), Pointer(a[2]), path.c_str()) ? "true" : "false";
+    if (step.op == "write-section")
+        return profile.WriteSection(Pointer(a[0]), Pointer(a[1]), path.c_str()) ? "true" : "false";
+    if (step.op == "read-string")
+        return IniSection(*a[0], path).ReadString(a[1]->c_str(), Pointer(a[2]));
+    if (step.op == "list-keys" || step.op == "list-sections") {
+        std::vector<std::string> names{"left over"};  // must be emptied first
+        const bool ok = step.op == "list-keys" ? ListSectionKeys(*a[0], path, names) : ListSectionNames(path, names);
+        std::string list = ok ? "" : "<failed> ";
+        for (const std::string& name : names)
+            list += name + '\0';
+        return list;
+    }
+    if (step.op == "file")
+        return std::filesystem::exists(path) ? std::optional<std::string>(ReadFileBytes(path)) : std::nullopt;
+    WriteFileBytes(path, *a[0]);  // edit
+    return std::nullopt;
+}
+
 }  // namespace
 
-std::vector<CorpusCase> LoadCorpus(const std::string& directory)
+const std::vector<CorpusCase>& CorpusCases(const char* directory)
 {
-    namespace fs = std::filesystem;
-    std::vector<fs::path> files;
-    for (const auto& entry : fs::directory_iterator(fs::path(directory)))
-        if (entry.path().extension() == ".corpus")
-            files.push_back(entry.path());
-    std::sort(files.begin(), files.end());
-    std::vector<CorpusCase> cases;
-    for (const fs::path& file : files)
-        Parse(ReadFileBytes(file.string()), file.filename().string(), cases);
+    static const std::vector<CorpusCase> cases = [directory] {
+        namespace fs = std::filesystem;
+        std::vector<fs::path> files;
+        for (const auto& entry : fs::directory_iterator(fs::path(directory)))
+            if (entry.path().extension() == ".corpus")
+                files.push_back(entry.path());
+        std::sort(files.begin(), files.end());
+        std::vector<CorpusCase> all;
+        for (const fs::path& file : files)
+            Parse(ReadFileBytes(file.string()), file.filename().string(), all);
+        return all;
+    }();
     return cases;
+}
+
+std::vector<std::string> RunCorpusCase(const CorpusCase& c, Implementation who, ProfileApi& profile)
+{
+    const ProfileScope scope(profile);
+    const TempDir dir;
+    const std::string path = dir.File("case.ini");
+    if (c.file)
+        WriteFileBytes(path, *c.file);
+    std::vector<std::string> failures;
+    const std::string file = c.source.substr(0, c.source.find(':'));
+    for (const CorpusStep& step : c.steps) {
+        if (step.only && *step.only != who)
+            continue;
+        const std::optional<std::string> got = Perform(step, profile, path);
+        if (got != step.expected)
+            failures.push_back(file + ":" + std::to_string(step.line) + ": got " + ::testing::PrintToString(got) +
+                               ", corpus says " + ::testing::PrintToString(step.expected));
+    }
+    return failures;
+}
+
+std::string CorpusTestName(const CorpusCase& c)
+{
+    std::string name;
+    for (char ch : c.id)
+        name += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
+    return name;
 }
 
 }  // namespace quorbel::test

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "config/ProfileApi.h"
+
 namespace quorbel::test {
 
 // The conformance corpus (format in tests/corpus/README): one set of answers that our
@@ -31,13 +33,32 @@ struct CorpusCase {
     std::vector<CorpusStep> steps;
 };
 
-// Every case of every *.corpus file in `directory`, files in name order. Throws
-// std::runtime_error naming the line of a mistake.
-std::vector<CorpusCase> LoadCorpus(const std::string& directory);
-
 inline void PrintTo(const CorpusCase& c, std::ostream* out)
 {
     *out << c.id << " (" << c.source << ")";
 }
+
+// Makes `api` the program's store for as long as it lives.
+class ProfileScope {
+public:
+    explicit ProfileScope(ProfileApi& api) { UseProfile(&api); }
+    ~ProfileScope() { UseProfile(nullptr); }
+    ProfileScope(const ProfileScope&) = delete;
+    ProfileScope& operator=(const ProfileScope&) = delete;
+};
+
+// Every case of every *.corpus file in `directory`, files in name order, loaded once. A
+// mistake in the corpus throws std::runtime_error naming its line, which ends the test
+// program before any case could pass unread.
+const std::vector<CorpusCase>& CorpusCases(const char* directory);
+
+// Runs the steps of `c` meant for `who` against `profile` in a fresh directory, with
+// `profile` as the program's store for the steps that go through IniSection and
+// ListSectionKeys. Returns one message per step that gave something else than the
+// corpus says; empty when the case holds.
+std::vector<std::string> RunCorpusCase(const CorpusCase& c, Implementation who, ProfileApi& profile);
+
+// A name for a case that the test framework accepts (letters, digits, "_").
+std::string CorpusTestName(const CorpusCase& c);
 
 }  // namespace quorbel::test
