@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/win/BarWindow.h"
+#include "app/win/WindowGlueWorld.h"
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/TestFiles.h"
 #include "tests/support/win/DialogScript.h"
@@ -146,6 +147,36 @@ TEST_F(BarEditingTest, DroppedFolderAddsOnlyWhatIsConfirmed)
     }
     EXPECT_NE(test::ReadFileBytes(folder_.SubmenuIni()).find("[KB]\r\n0=photos|E:\\photos"), std::string::npos);
     EXPECT_FALSE(FindWindowW(L"QuorbelTrayIcon", nullptr)) << "bTray=2";
+}
+
+// A show can reload the buttons and a reload can show a message box: the glue ticks run
+// by that box's loop look at the files afresh, so a fix made while it is open is seen.
+TEST_F(BarEditingTest, TicksUnderAReloadsMessageBoxSeeAHandEdit)
+{
+    const auto main = [](int glueX, const char* sections) {
+        return "[main]\nbTray=2\nbGlue=1\niGlueX=" + std::to_string(glueX) + "\niGlueY=20\n" + sections;
+    };
+    RunBar(main(10, "size=1\n[0]\nsFolderPath=C:\\a\n"), "", [&](DialogScript& s, HWND bar) {
+        const WNDCLASSW hostClass{0, DefWindowProcW, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, L"TTOTAL_CMD"};
+        UnregisterClassW(hostClass.lpszClassName, nullptr);
+        ASSERT_NE(RegisterClassW(&hostClass), 0);
+        const HWND host = CreateWindowW(L"TTOTAL_CMD", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 200, 150, 400, 300,
+                                        nullptr, nullptr, nullptr, nullptr);
+        const auto offset = [&] { return WindowRectOf(bar).left - WindowRectOf(host).left; };
+        SetForegroundWindow(host);
+        s.WaitUntil([&] { return IsWindowVisible(bar) && offset() == 10; }, "the bar glued");
+        // Hidden, a settings change waits for the next show; the file has a broken button.
+        folder_.WriteMain(main(10, "size=2\n[0]\nsFolderPath=C:\\a\n[1]\nsButtonText=broken\n"));
+        ShowWindow(bar, SW_HIDE);
+        s.Send(bar, WM_SETTINGCHANGE);
+        s.WaitForDialog(L"Quorbel");
+        folder_.WriteMain(main(40, "size=1\n[0]\nsFolderPath=C:\\a\n"));
+        SetForegroundWindow(host);
+        s.WaitUntil([&] { return offset() == 40; }, "the fix seen while the box is open");
+        s.AnswerMessageBox();
+        DestroyWindow(host);
+    });
+    ASSERT_EQ(failure_, "");
 }
 
 // A left click runs the host command inside the toolbar's WM_LBUTTONUP; a reload asked
