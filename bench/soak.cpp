@@ -24,9 +24,7 @@ int main(int argc, char** argv)
             minutes = std::atoi(argv[i]);
     try {
         Session session;
-        HostOptions options;
-        options.rect = RECT{200, 150, 640, 420};
-        const HWND host = session.StartHost(options).Window();
+        const HWND host = session.StartHost({"--pos=200,150,640,420"}).Window();
         session.WriteQuorbelIni(test::Crlf("[main]\nsize=2\nbTray=0\niGlueX=60\niGlueY=30\n"
                                            "[0]\nsButtonText=a\nsFolderPath=C:\\windows\nsubkey=k0\n"
                                            "[1]\nsButtonText=b\nsFolderPath=C:\\users\nsubkey=k1\n"));

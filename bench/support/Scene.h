@@ -13,9 +13,7 @@ inline const char kOneButton[] = "[main]\nsize=1\nbTray=0\n[0]\nsButtonText=w\ns
 // (given with "\n" line ends); the bar itself is left to the benchmark.
 inline e2e::StandInHost& SetScene(e2e::Session& session, const std::string& main, const std::string& submenus = "")
 {
-    e2e::HostOptions options;
-    options.rect = RECT{200, 150, 640, 420};
-    e2e::StandInHost& host = session.StartHost(options);
+    e2e::StandInHost& host = session.StartHost({"--pos=200,150,640,420"});
     session.WriteQuorbelIni(test::Crlf(main));
     if (!submenus.empty())
         session.WriteSubFolderIni(test::Crlf(submenus));

@@ -15,10 +15,9 @@ protected:
         const int dx = opened_++ % 2 ? 8 : -8;
         POINT at{};
         EXPECT_TRUE(WaitUntil([&] {
-            const std::optional<RECT> button = ToolbarButtonRect(FindToolbar(bar_), 0);
-            at = CentreOf(button.value_or(RECT{}));
-            at.x += dx;
-            return button && IsWindowVisible(bar_) && WindowFromPoint(at) == FindToolbar(bar_);
+            const RECT button = ToolbarButtonRect(Toolbar(), 0).value_or(RECT{});
+            at = POINT{(button.left + button.right) / 2 + dx, (button.top + button.bottom) / 2};
+            return IsWindowVisible(bar_) && WindowFromPoint(at) == Toolbar();
         }));
         Click(at, MouseButton::Right);
         HWND menu = nullptr;
@@ -47,7 +46,7 @@ TEST_F(WorkingWithAFolderMenu, ReorderEmptyAndDeleteTheEntries)
     const std::string decoration = "[kE]\n1=0|-1|40|-1|-1\n";
     StartBar("[main]\nsize=1\nbTray=0\n[0]\nsButtonText=Work\nsFolderPath=C:\\work\nsubkey=k\n",
              "[k]\n0=Alpha|C:\\alpha\n1=Beta|C:\\beta\n2=Gamma|D:\\x|C:\\gamma\n" + decoration,
-             HostOptions{RECT{60, 40, 700, 460}});
+             {"--pos=60,40,700,460"});
     // "위로" on Beta and OK: the file in the new order, and the next menu too.
     OpenMenu();
     ChooseMenuItem(3);  // the management row, the last, opens the order dialog
@@ -75,16 +74,13 @@ TEST_F(WorkingWithAFolderMenu, ReorderEmptyAndDeleteTheEntries)
     ChooseMenuItem(2);
     dialog = WaitForDialog();
     const HWND entries = GetDlgItem(dialog, IDC_ENTRY_LIST);
-    const auto count = [&] { return SendWithTimeout(entries, LVM_GETITEMCOUNT).value_or(-1); };
     ASSERT_TRUE(SelectRow(entries, 0));
     // Each deletion selects the new first row, so the button can be pressed again.
-    for (LRESULT left = count(); left > 0; --left) {
+    for (LRESULT left = SendWithTimeout(entries, LVM_GETITEMCOUNT).value_or(0); left > 0; --left)
         PostMessageW(GetDlgItem(dialog, IDC_DELETE_ENTRY), BM_CLICK, 0, 0);
-        ASSERT_TRUE(WaitUntil([&] { return count() == left - 1; }));
-    }
     PostMessageW(dialog, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(WaitUntil([&] { return SubFolderIni() == test::Crlf(decoration); })) << SubFolderIni();
-    EXPECT_TRUE(WaitUntil([&] { return SendWithTimeout(FindToolbar(bar_), TB_GETBITMAP, 100) == 0; }));
+    EXPECT_TRUE(WaitUntil([&] { return SendWithTimeout(Toolbar(), TB_GETBITMAP, 100) == 0; }));
     OpenMenu();
     ChooseMenuItem(2);  // "토탈커맨드창에 달라붙기"
     EXPECT_TRUE(WaitUntil([&] { return ReadIniInt(session.QuorbelIniPath(), "main", "bGlue", 1) == 0; }));

@@ -26,7 +26,7 @@ TEST_F(HotkeyTest, OpensTheBarsFoldersOverTheHostOnly)
     StartBar("[main]\nsize=2\nbTray=0\nsMenuHotkey=Ctrl+Alt+Q\n" + kButtons, "[k0]\n0=src|C:\\src\n1=-|\n2=docs|C:\\docs\n");
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(bar_) && !CombinationIsFree(); }));
     const auto choose = [&](const std::vector<std::string>& keys) {
-        const RECT first = ToolbarButtonRect(FindToolbar(bar_), 0).value_or(RECT{});
+        const RECT first = ToolbarButtonRect(Toolbar(), 0).value_or(RECT{});
         PressKeys({"ctrl+alt+q"});
         HWND menu = nullptr;
         ASSERT_TRUE(WaitUntil([&] { return (menu = FindOpenMenu()) != nullptr; }));

@@ -23,7 +23,7 @@ protected:
     // The usual scene: a host, the bar's files (given with "\n" line ends), the bar started
     // and the host brought to the front, where the bar glues to it.
     void StartBar(const std::string& main, const std::string& submenus = "",
-                  const HostOptions& host = HostOptions{RECT{200, 150, 640, 420}})
+                  const std::vector<std::string>& host = {"--pos=200,150,640,420"})
     {
         host_ = &session.StartHost(host);
         session.WriteQuorbelIni(test::Crlf(main));
@@ -44,18 +44,19 @@ protected:
         PostKey(bar_, index < 0 ? VK_ESCAPE : VK_RETURN);
     }
 
-    // A visible dialog or message box of the bar's process; null when none came.
+    // The topmost dialog or message box of the bar's process, waited for until it shows.
     HWND WaitForDialog()
     {
         HWND dialog = nullptr;
         WaitUntil([&] {
-            for (HWND d : DialogsOf(session.Quorbel().Id()))
-                if (IsWindowVisible(d))
-                    dialog = d;
-            return dialog != nullptr;
+            const std::vector<HWND> dialogs = DialogsOf(session.Quorbel().Id());
+            return !dialogs.empty() && IsWindowVisible(dialog = dialogs.front());
         });
         return dialog;
     }
+
+    // Asked afresh each time: a reload makes a new toolbar.
+    HWND Toolbar() const { return FindWindowExA(bar_, nullptr, TOOLBARCLASSNAMEA, nullptr); }
 
     Session session;
     StandInHost* host_ = nullptr;

@@ -6,11 +6,6 @@
 
 namespace quorbel::e2e {
 
-inline bool CtrlIsDown()
-{
-    return (GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0;
-}
-
 // The Ctrl key held down on the X server itself (xdotool keydown), as a user holds it,
 // for the life of the object: Wine reads the keyboard back from X when one of its windows
 // gains the focus and as it takes in the window system's events, and a key that only
@@ -21,14 +16,14 @@ public:
     XHeldCtrl()
     {
         Process::Start(kXdotool, {"keydown", "ctrl"});
-        if (!WaitUntil(CtrlIsDown))
+        if (!WaitUntil([] { return GetAsyncKeyState(VK_CONTROL) < 0; }))
             throw HarnessError("xdotool keydown ctrl did not reach Wine");
     }
     ~XHeldCtrl()
     {
         try {
             Process::Start(kXdotool, {"keyup", "ctrl"});
-            WaitUntil([] { return !CtrlIsDown(); });
+            WaitUntil([] { return GetAsyncKeyState(VK_CONTROL) >= 0; });
         } catch (const HarnessError&) {
         }
     }
@@ -61,11 +56,6 @@ inline void Click(POINT screen, MouseButton button = MouseButton::Left)
     MoveMouse(screen);
     SendMouse(button == MouseButton::Left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN);
     SendMouse(button == MouseButton::Left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP);
-}
-
-inline POINT CentreOf(const RECT& r)
-{
-    return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
 // WM_KEYDOWN and WM_KEYUP posted to a window of another process: an open popup menu's

@@ -2,16 +2,12 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <chrono>
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "tests/e2e/support/Process.h"
 #include "tests/e2e/support/StandInHost.h"
-#include "tests/e2e/support/Wait.h"
-#include "tests/e2e/support/WindowQueries.h"
 #include "tests/support/TestFiles.h"
 
 namespace quorbel::e2e {
@@ -35,8 +31,8 @@ inline int ReadIniInt(const std::string& path, const std::string& section, const
 }
 
 // One test's world: a fresh folder with a copy of Quorbel.exe and its INI files, the
-// stand-in hosts and the Quorbel it started. All of it is stopped (Quorbel first, then
-// the hosts) and the folder removed when it goes, also when the test fails.
+// stand-in host and the Quorbel it started. All of it is stopped (Quorbel first, then
+// the host) and the folder removed when it goes, also when the test fails.
 class Session {
 public:
     Session() : programFolder_(root_.File("program"))
@@ -46,7 +42,7 @@ public:
             throw HarnessError("cannot make the program folder " + programFolder_);
     }
 
-    // Hosts run and log in Folder(); Quorbel.exe and its INI files are in ProgramFolder().
+    // The host runs and logs in Folder(); Quorbel.exe and its INI files are in ProgramFolder().
     const std::string& Folder() const { return root_.Path(); }
     const std::string& ProgramFolder() const { return programFolder_; }
     std::string ProgramFile(const std::string& name) const { return programFolder_ + "\\" + name; }
@@ -57,11 +53,13 @@ public:
     void WriteQuorbelIni(const std::string& bytes) const { test::WriteFileBytes(QuorbelIniPath(), bytes); }
     void WriteSubFolderIni(const std::string& bytes) const { test::WriteFileBytes(SubFolderIniPath(), bytes); }
 
-    StandInHost& StartHost(const HostOptions& options = HostOptions())
+    // The host's options as it takes them, such as "--pos=200,150,640,420".
+    StandInHost& StartHost(std::vector<std::string> options = {})
     {
-        const std::string log = root_.File("host-" + std::to_string(hosts_.size() + 1) + ".log");
-        hosts_.push_back(std::make_unique<StandInHost>(Argument("--host="), options, log, root_.Path()));
-        return *hosts_.back();
+        const std::string log = root_.File("host.log");
+        options.insert(options.begin(), "--log=" + log);
+        host_ = std::make_unique<StandInHost>(Argument("--host="), options, log, root_.Path());
+        return *host_;
     }
 
     // Copies Quorbel.exe into the program folder (once) and starts it there, stopping
@@ -95,7 +93,7 @@ public:
 private:
     test::TempDir root_;
     std::string programFolder_;
-    std::vector<std::unique_ptr<StandInHost>> hosts_;
+    std::unique_ptr<StandInHost> host_;
     Process quorbel_;  // stopped first, being the last member
 };
 

@@ -120,11 +120,6 @@ inline bool BringToForeground(HWND window, std::chrono::milliseconds timeout = k
     }, timeout);
 }
 
-inline HWND FindToolbar(HWND bar)
-{
-    return FindWindowExA(bar, nullptr, TOOLBARCLASSNAMEA, nullptr);
-}
-
 // TB_GETITEMRECT, through a buffer in the toolbar's process, in screen coordinates.
 inline std::optional<RECT> ToolbarButtonRect(HWND toolbar, int index)
 {
