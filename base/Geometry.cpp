@@ -4,7 +4,6 @@
 
 namespace quorbel {
 
-namespace {
 int Saturate(std::int64_t value)
 {
     if (value > std::numeric_limits<int>::max())
@@ -13,7 +12,6 @@ int Saturate(std::int64_t value)
         return std::numeric_limits<int>::min();
     return static_cast<int>(value);
 }
-}  // namespace
 
 int SaturatingAdd(int a, int b)
 {

@@ -23,6 +23,9 @@ struct Rect {
     }
 };
 
+// `value` held to the range of int.
+int Saturate(std::int64_t value);
+
 // a + b without overflow: numbers from a hand-edited file may be anywhere in the int
 // range, and the window system takes whatever int it is given.
 int SaturatingAdd(int a, int b);

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <limits>
 
+#include "base/Geometry.h"
+
 namespace quorbel {
 
 namespace {
@@ -13,15 +15,6 @@ constexpr int kFieldCount = 5;
 bool IsCBlank(char c)
 {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-int Clamp(std::int64_t value)
-{
-    if (value > std::numeric_limits<int>::max())
-        return std::numeric_limits<int>::max();
-    if (value < std::numeric_limits<int>::min())
-        return std::numeric_limits<int>::min();
-    return static_cast<int>(value);
 }
 
 int LeadingDecimal(std::string_view field)
@@ -42,7 +35,7 @@ int LeadingDecimal(std::string_view field)
         if (value < kCeiling)
             value = value * 10 + (field[i] - '0');
     }
-    return Clamp(negative ? -value : value);
+    return Saturate(negative ? -value : value);
 }
 
 // "-1" spelt exactly is the writer's "not set"; anything else is a number, so " -1" or
@@ -52,7 +45,7 @@ int FieldValue(std::string_view field, int scale)
 {
     if (field == "-1")
         return -1;
-    return Clamp(static_cast<std::int64_t>(LeadingDecimal(field)) * scale);
+    return Saturate(static_cast<std::int64_t>(LeadingDecimal(field)) * scale);
 }
 
 }  // namespace
