@@ -75,7 +75,6 @@ TEST_F(ProfileCacheTest, SettledFileIsAnsweredFromMemoryQuestionByQuestion)
     EXPECT_EQ(cache.GetInt("s", "n", 4, "f.ini"), 5u);
     EXPECT_EQ(cache.GetInt("s", "n", 4, "f.ini"), 5u);
     EXPECT_EQ(service.reads, 2);
-    EXPECT_EQ(cache.Hits(), 2u);
     // Every other question goes to the service: another name, another buffer size (it
     // can cut differently), another default, and an absent name rather than an empty one.
     Read("s", "other");
@@ -97,7 +96,6 @@ TEST_F(ProfileCacheTest, AnyChangeOfTheStampIsSeenAtTheNextRead)
     service.value = "v3";
     Touch(11, 5);  // same size, later time
     EXPECT_EQ(Read("s", "k"), "s:k=v3");
-    EXPECT_EQ(cache.Hits(), 0u);
 }
 
 TEST_F(ProfileCacheTest, ARecentlyWrittenFileIsNeverTrusted)
@@ -108,7 +106,6 @@ TEST_F(ProfileCacheTest, ARecentlyWrittenFileIsNeverTrusted)
     Read("s", "k");
     service.value = "v2";
     EXPECT_EQ(Read("s", "k"), "s:k=v2");
-    EXPECT_EQ(cache.Hits(), 0u);
 
     clock.now += 60;  // now old enough
     Read("s", "k");
